@@ -1,0 +1,174 @@
+#include "framework/control.h"
+
+#include <QWidget>
+
+#include "framework/testing.h"
+#include "framework/window.h"
+
+namespace fw {
+
+Control::~Control() = default;
+
+void Control::AddHandler(const std::string& event, HandlerBinding handler) {
+  CheckUIThread();
+  FaultPoint("AddHandler");
+  auto it = events_.find(event);
+  if (it == events_.end()) {
+    throw KeyNotFoundException(ClassName() + " " + name_ + " has no event " + event);
+  }
+  if (it->second.signature != handler.signature) {
+    throw TypeMismatchException("the handler " + handler.signature + " does not fit the event " +
+                                event + " " + it->second.signature + " of " + ClassName() + " " +
+                                name_);
+  }
+  it->second.handler = std::move(handler.function);
+}
+
+bool Control::HasHandler(const std::string& event) const {
+  auto it = events_.find(event);
+  return it != events_.end() && it->second.handler.has_value();
+}
+
+std::vector<std::string> Control::EventNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : events_) names.push_back(entry.first);
+  return names;
+}
+
+std::string Control::EventSignature(const std::string& event) const {
+  auto it = events_.find(event);
+  if (it == events_.end()) throw KeyNotFoundException(ClassName() + " has no event " + event);
+  return it->second.signature;
+}
+
+RectControl::RectControl() {
+  RegisterProperty("Left", &RectControl::Left, &RectControl::SetLeft);
+  RegisterProperty("Top", &RectControl::Top, &RectControl::SetTop);
+  RegisterProperty("Width", &RectControl::Width, &RectControl::SetWidth);
+  RegisterProperty("Height", &RectControl::Height, &RectControl::SetHeight);
+  RegisterProperty("LockLeft", &RectControl::LockLeft, &RectControl::SetLockLeft);
+  RegisterProperty("LockTop", &RectControl::LockTop, &RectControl::SetLockTop);
+  RegisterProperty("LockRight", &RectControl::LockRight, &RectControl::SetLockRight);
+  RegisterProperty("LockBottom", &RectControl::LockBottom, &RectControl::SetLockBottom);
+  RegisterProperty("TabIndex", &RectControl::TabIndex, &RectControl::SetTabIndex);
+  RegisterProperty("TabStop", &RectControl::TabStop, &RectControl::SetTabStop);
+  RegisterProperty("Enabled", &RectControl::Enabled, &RectControl::SetEnabled);
+  RegisterProperty("Visible", &RectControl::Visible, &RectControl::SetVisible);
+  RegisterProperty("HelpTag", &RectControl::HelpTag, &RectControl::SetHelpTag);
+  RegisterProperty("InitialParent", &RectControl::InitialParent, &RectControl::SetInitialParent);
+  RegisterProperty("Transparent", &RectControl::Transparent, &RectControl::SetTransparent);
+}
+
+RectControl::~RectControl() {
+  // The window's content area owns the widget; a control that never joined a window owns it.
+  if (widget_ && !widget_->parent()) delete widget_;
+}
+
+void RectControl::Constructor() {
+  CheckUIThread();
+  FaultPoint("RectControl.Constructor");
+  if (widget_) throw UnsupportedOperationException(ClassName() + " is constructed already");
+  Window* window = _Owner();
+  QWidget* parent = window ? window->_ContentArea() : nullptr;
+  widget_ = CreateWidget(parent);
+  widget_->show();
+  UpdateGeometry();
+}
+
+void RectControl::UpdateGeometry() {
+  if (!widget_) return;
+  // Positions are window coordinates, also for a control that lies inside another.
+  int x = static_cast<int>(left_), y = static_cast<int>(top_);
+  if (!initial_parent_.empty() && _Owner()) {
+    if (auto parent = CheckedCast<RectControl>(_Owner()->_ControlByName(initial_parent_))) {
+      x -= static_cast<int>(parent->Left());
+      y -= static_cast<int>(parent->Top());
+    }
+  }
+  widget_->setGeometry(x, y, static_cast<int>(width_), static_cast<int>(height_));
+}
+
+void RectControl::SetLeft(std::int64_t v) {
+  left_ = v;
+  UpdateGeometry();
+}
+void RectControl::SetTop(std::int64_t v) {
+  top_ = v;
+  UpdateGeometry();
+}
+std::int64_t RectControl::Width() const { return width_; }
+void RectControl::SetWidth(std::int64_t v) {
+  width_ = v;
+  UpdateGeometry();
+}
+std::int64_t RectControl::Height() const { return height_; }
+void RectControl::SetHeight(std::int64_t v) {
+  height_ = v;
+  UpdateGeometry();
+}
+
+void RectControl::SetTabStop(bool v) {
+  tab_stop_ = v;
+  if (widget_ && !v) widget_->setFocusPolicy(Qt::NoFocus);
+}
+
+bool RectControl::Enabled() const { return widget_ ? widget_->isEnabled() : true; }
+void RectControl::SetEnabled(bool v) {
+  if (widget_) widget_->setEnabled(v);
+}
+
+void RectControl::SetVisible(bool v) {
+  visible_ = v;
+  if (widget_) widget_->setVisible(v);
+}
+
+std::string RectControl::HelpTag() const {
+  return widget_ ? widget_->toolTip().toStdString() : std::string();
+}
+void RectControl::SetHelpTag(const std::string& tag) {
+  if (widget_) widget_->setToolTip(QString::fromStdString(tag));
+}
+
+void RectControl::SetInitialParent(const std::string& parent) {
+  if (parent.empty()) {
+    initial_parent_.clear();
+    return;
+  }
+  if (!_Owner()) throw NilObjectException(ClassName() + " " + Name() + " belongs to no window");
+  auto control = CheckedCast<RectControl>(_Owner()->_ControlByName(parent));
+  if (!control) {
+    throw KeyNotFoundException(ClassName() + " " + Name() + ": no control named " + parent +
+                               " to lie in");
+  }
+  initial_parent_ = parent;
+  if (widget_) {
+    widget_->setParent(control->_Widget());
+    widget_->show();
+  }
+  UpdateGeometry();
+}
+
+void RectControl::_RecordDesignPlace(std::int64_t content_width, std::int64_t content_height) {
+  right_gap_ = content_width - (left_ + width_);
+  bottom_gap_ = content_height - (top_ + height_);
+}
+
+void RectControl::_ApplyLocks(std::int64_t content_width, std::int64_t content_height) {
+  if (lock_right_) {
+    if (lock_left_) {
+      width_ = content_width - right_gap_ - left_;
+    } else {
+      left_ = content_width - right_gap_ - width_;
+    }
+  }
+  if (lock_bottom_) {
+    if (lock_top_) {
+      height_ = content_height - bottom_gap_ - top_;
+    } else {
+      top_ = content_height - bottom_gap_ - height_;
+    }
+  }
+  if (lock_right_ || lock_bottom_) UpdateGeometry();
+}
+
+}  // namespace fw

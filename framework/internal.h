@@ -1,0 +1,28 @@
+// Calls between the framework's own files; the program never includes this header.
+#pragma once
+
+#include <exception>
+
+class QApplication;
+
+namespace fw::internal {
+
+QApplication* QtApplication();
+bool EventLoopRunning();
+bool Quitting();
+
+// window.cpp: the framework's hold on windows.
+void ReleaseAllWindows();
+void ReleaseClosedWindows();
+
+// keyboard.cpp: the held-key tracker, installed for each run.
+void InstallKeyTracker();
+void RemoveKeyTracker();
+
+// menu.cpp: the Qt actions behind the menu bar, made for each run.
+void ReleaseMenuActions();
+
+// Records that the exception was reported as unhandled during start-up.
+void NoteStartupFailure();
+
+}  // namespace fw::internal

@@ -1,0 +1,6 @@
+#include "framework/internal.h"
+
+namespace fw::internal {
+void InstallKeyTracker() {}
+void RemoveKeyTracker() {}
+}  // namespace fw::internal

@@ -1,0 +1,164 @@
+#include "framework/label.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "framework/qt_support.h"
+
+namespace fw {
+
+namespace qt {
+QFont DesignFont(const std::string& family, double size, bool bold, bool italic, bool underline) {
+  QFont font = QApplication::font();
+  if (!family.empty() && family != "System") font.setFamily(ToQ(family));
+  if (size > 0) font.setPointSizeF(size);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setUnderline(underline);
+  return font;
+}
+}  // namespace qt
+
+namespace {
+
+class LabelWidget : public QLabel {
+ public:
+  LabelWidget(Label* owner, QWidget* parent) : QLabel(parent), owner_(owner) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    bool handled = false;
+    const QPoint p = event->position().toPoint();
+    CallFromQt([&] { handled = owner_->_RaiseMouseDown(p.x(), p.y()); });
+    if (!handled) QLabel::mousePressEvent(event);
+  }
+
+ private:
+  Label* owner_;
+};
+
+}  // namespace
+
+std::string CommandKeyName() {
+#ifdef Q_OS_MACOS
+  return "\u2318";
+#else
+  return "Ctrl";
+#endif
+}
+
+Label::Label() {
+  RegisterProperty("Text", &Label::Text, &Label::SetText);
+  RegisterProperty("TextFont", &Label::TextFont, &Label::SetTextFont);
+  RegisterProperty("TextSize", &Label::TextSize, &Label::SetTextSize);
+  RegisterProperty("TextUnit", &Label::TextUnit, &Label::SetTextUnit);
+  RegisterProperty("Bold", &Label::Bold, &Label::SetBold);
+  RegisterProperty("Italic", &Label::Italic, &Label::SetItalic);
+  RegisterProperty("Underline", &Label::Underline, &Label::SetUnderline);
+  RegisterProperty("TextColor", &Label::TextColor, &Label::SetTextColor);
+  RegisterProperty("TextAlign", &Label::TextAlign, &Label::SetTextAlign);
+  RegisterProperty("MultiLine", &Label::MultiLine, &Label::SetMultiLine);
+  RegisterProperty("Selectable", &Label::Selectable, &Label::SetSelectable);
+  RegisterProperty("DataSource", &Label::DataSource, &Label::SetDataSource);
+  RegisterProperty("DataField", &Label::DataField, &Label::SetDataField);
+  DeclareEvent<void, Ref<Label>>("Open");
+  DeclareEvent<bool, Ref<Label>, std::int64_t, std::int64_t>("MouseDown");
+}
+
+QWidget* Label::CreateWidget(QWidget* parent) {
+  auto* label = new LabelWidget(this, parent);
+  return label;
+}
+
+std::string Label::DisplayedText() const {
+  static const std::string kCommandSign = "\xEF\xA3\xBF";  // U+F8FF
+  std::string shown = text_;
+  for (auto pos = shown.find(kCommandSign); pos != std::string::npos;
+       pos = shown.find(kCommandSign, pos)) {
+    shown.replace(pos, kCommandSign.size(), CommandKeyName());
+  }
+  return shown;
+}
+
+void Label::SetText(const std::string& text) {
+  CheckUIThread();
+  text_ = text;
+  if (auto* w = static_cast<QLabel*>(_Widget())) w->setText(qt::ToQ(DisplayedText()));
+}
+
+void Label::ApplyFont() {
+  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
+}
+
+void Label::ApplyAlignment() {
+  auto* w = static_cast<QLabel*>(_Widget());
+  if (!w) return;
+  Qt::Alignment horizontal = align_ == 1   ? Qt::AlignHCenter
+                             : align_ == 2 ? Qt::AlignRight
+                                           : Qt::AlignLeft;
+  w->setAlignment(horizontal | (multiline_ ? Qt::AlignTop : Qt::AlignVCenter));
+  w->setWordWrap(multiline_);
+}
+
+void Label::SetTextFont(const std::string& font) {
+  font_ = font;
+  ApplyFont();
+}
+void Label::SetTextSize(double size) {
+  size_ = size;
+  ApplyFont();
+}
+void Label::SetTextUnit(std::int64_t unit) {
+  if (unit != 0) throw UnsupportedOperationException("Label.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
+  unit_ = unit;
+}
+void Label::SetBold(bool v) {
+  bold_ = v;
+  ApplyFont();
+}
+void Label::SetItalic(bool v) {
+  italic_ = v;
+  ApplyFont();
+}
+void Label::SetUnderline(bool v) {
+  underline_ = v;
+  ApplyFont();
+}
+void Label::SetTextColor(Color c) {
+  color_ = c;
+  if (auto* w = _Widget()) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, qt::ToQ(c));
+    palette.setColor(QPalette::Text, qt::ToQ(c));
+    w->setPalette(palette);
+  }
+}
+void Label::SetTextAlign(std::int64_t align) {
+  if (align < 0 || align > 3) throw OutOfBoundsException("Label.TextAlign " + std::to_string(align) + " is not 0 to 3");
+  align_ = align;
+  ApplyAlignment();
+}
+void Label::SetMultiLine(bool v) {
+  multiline_ = v;
+  ApplyAlignment();
+}
+void Label::SetSelectable(bool v) {
+  selectable_ = v;
+  if (auto* w = static_cast<QLabel*>(_Widget())) {
+    w->setTextInteractionFlags(v ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+  }
+}
+
+void Label::_RaiseOpen() { RaiseEvent<void, Ref<Label>>("Open", SelfRef(this)); }
+
+bool Label::_RaiseMouseDown(std::int64_t x, std::int64_t y) {
+  return RaiseEvent<bool, Ref<Label>, std::int64_t, std::int64_t>("MouseDown", SelfRef(this), x, y);
+}
+
+}  // namespace fw

@@ -1,0 +1,65 @@
+// Label: a line or a block of text on the window. It draws no background of its own, so a label
+// that lies on a coloured bar shows the bar behind its text.
+#pragma once
+
+#include "framework/control.h"
+
+namespace fw {
+
+class Label : public RectControl {
+ public:
+  static constexpr const char* kClassName = "Label";
+  Label();
+
+  // The text as stored. A character that the fonts cannot show, U+F8FF (the platform's command-key
+  // sign), is drawn as the name of this platform's command key; the text itself stays as it is.
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& text);
+  std::string DisplayedText() const;
+
+  const std::string& TextFont() const { return font_; }
+  void SetTextFont(const std::string& font);
+  double TextSize() const { return size_; }
+  void SetTextSize(double size);
+  std::int64_t TextUnit() const { return unit_; }
+  void SetTextUnit(std::int64_t unit);
+  bool Bold() const { return bold_; }
+  void SetBold(bool v);
+  bool Italic() const { return italic_; }
+  void SetItalic(bool v);
+  bool Underline() const { return underline_; }
+  void SetUnderline(bool v);
+  Color TextColor() const { return color_; }
+  void SetTextColor(Color c);
+  std::int64_t TextAlign() const { return align_; }
+  void SetTextAlign(std::int64_t align);
+  bool MultiLine() const { return multiline_; }
+  void SetMultiLine(bool v);
+  bool Selectable() const { return selectable_; }
+  void SetSelectable(bool v);
+  const std::string& DataSource() const { return data_source_; }
+  void SetDataSource(const std::string& v) { data_source_ = v; }
+  const std::string& DataField() const { return data_field_; }
+  void SetDataField(const std::string& v) { data_field_ = v; }
+
+  // Events: Open ( Label ); MouseDown ( Label, Integer, Integer ) as Boolean.
+  void _RaiseOpen() override;
+  bool _RaiseMouseDown(std::int64_t x, std::int64_t y);
+
+ protected:
+  QWidget* CreateWidget(QWidget* parent) override;
+
+ private:
+  void ApplyFont();
+  void ApplyAlignment();
+  std::string text_, font_ = "System", data_source_, data_field_;
+  double size_ = 0;
+  std::int64_t unit_ = 0, align_ = 0;
+  bool bold_ = false, italic_ = false, underline_ = false, multiline_ = false, selectable_ = false;
+  Color color_{0, 0, 0, 0};
+};
+
+// Resolves a design font: "System" at size 0 is the desktop's default font.
+std::string CommandKeyName();
+
+}  // namespace fw

@@ -1,0 +1,233 @@
+#include "framework/menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <map>
+
+#include "framework/application.h"
+#include "framework/internal.h"
+#include "framework/qt_support.h"
+#include "framework/testing.h"
+#include "framework/window.h"
+
+namespace fw {
+
+namespace {
+
+std::uint64_t generation = 0;
+
+// The Qt action of each item, made once per run and shared by the menu bars of all windows, so
+// that one application-wide shortcut fires from every window.
+std::map<const MenuItem*, QAction*>& Actions() {
+  static std::map<const MenuItem*, QAction*> actions;
+  return actions;
+}
+
+// "Cmd+R" is the platform's command key with R: Ctrl+R here.
+QKeySequence KeySequenceFor(const std::string& shortcut) {
+  std::string text = shortcut;
+  if (text.rfind("Cmd+", 0) == 0) text.replace(0, 3, "Ctrl");
+  return QKeySequence(qt::ToQ(text), QKeySequence::PortableText);
+}
+
+bool ShortcutTaken(const QKeySequence& keys) {
+  for (const auto& [item, action] : Actions()) {
+    if (action->shortcut() == keys) return true;
+  }
+  return false;
+}
+
+QAction* ActionFor(const Ref<MenuItem>& item) {
+  auto& actions = Actions();
+  auto it = actions.find(item.get());
+  if (it != actions.end()) return it->second;
+  auto* action = new QAction(internal::QtApplication());
+  action->setObjectName(qt::ToQ(item->Name()));
+  if (item->IsSeparator()) {
+    action->setSeparator(true);
+  } else {
+    QString text = qt::ToQ(item->Text());
+    const QKeySequence keys = KeySequenceFor(item->KeyboardShortcut());
+    if (!keys.isEmpty()) {
+      if (ShortcutTaken(keys)) {
+        // Qt fires neither of two actions with one shortcut. The first item keeps it; the
+        // others show it. A focused text editor still takes its own keys (Ctrl+A selects all).
+        text += "\t" + keys.toString(QKeySequence::NativeText);
+      } else {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+      }
+    }
+    action->setText(text);
+    if (item->IsA<QuitMenuItem>()) action->setMenuRole(QAction::QuitRole);
+  }
+  action->setVisible(item->Visible());
+  action->setEnabled(item->AutoEnable());
+  std::weak_ptr<Object> weak = item.shared();
+  QObject::connect(action, &QAction::triggered, action, [weak] {
+    CallFromQt([weak] {
+      if (auto object = weak.lock()) std::static_pointer_cast<MenuItem>(object)->Choose();
+    });
+  });
+  actions.emplace(item.get(), action);
+  return action;
+}
+
+Window* FrontWindow() {
+  QWidget* active = QApplication::activeWindow();
+  for (const Ref<Window>& window : OpenWindows()) {
+    if (active && window->_QtWindow() == active) return window.get();
+  }
+  auto open = OpenWindows();
+  return open.empty() ? nullptr : open.front().get();
+}
+
+// The standard Edit items act on the focused text editor, as the platform's own do.
+bool StandardEditAction(const std::string& name) {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    if (name == "EditUndo") line->undo();
+    else if (name == "EditCut") line->cut();
+    else if (name == "EditCopy") line->copy();
+    else if (name == "EditPaste") line->paste();
+    else if (name == "EditClear") line->del();
+    else if (name == "EditSelectAll") line->selectAll();
+    else return false;
+    return true;
+  }
+  if (auto* text = qobject_cast<QTextEdit*>(focus)) {
+    if (name == "EditUndo") text->undo();
+    else if (name == "EditCut") text->cut();
+    else if (name == "EditCopy") text->copy();
+    else if (name == "EditPaste") text->paste();
+    else if (name == "EditClear") text->textCursor().removeSelectedText();
+    else if (name == "EditSelectAll") text->selectAll();
+    else return false;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+MenuItem::MenuItem() = default;
+MenuItem::~MenuItem() = default;
+
+void MenuItem::Constructor() {
+  CheckUIThread();
+  FaultPoint("MenuItem.Constructor");
+}
+
+void MenuItem::SetName(const std::string& name) {
+  FaultPoint("MenuItem.Name");
+  name_ = name;
+  ++generation;
+}
+void MenuItem::SetAutoEnable(bool value) {
+  auto_enable_ = value;
+  ++generation;
+}
+void MenuItem::SetText(const std::string& text) {
+  text_ = text;
+  ++generation;
+}
+void MenuItem::SetVisible(bool value) {
+  visible_ = value;
+  ++generation;
+}
+void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
+  if (!shortcut.empty() && KeySequenceFor(shortcut).isEmpty()) {
+    throw InvalidArgumentException("MenuItem " + name_ + ": \"" + shortcut +
+                                   "\" is no keyboard shortcut");
+  }
+  shortcut_ = shortcut;
+  shortcut_set_ = true;
+  ++generation;
+}
+
+void MenuItem::Append(const Ref<MenuItem>& child) {
+  CheckUIThread();
+  FaultPoint("MenuItem.Append");
+  if (!child) throw NilObjectException("MenuItem.Append: the item is nil");
+  children_.push_back(child);
+  ++generation;
+}
+
+Ref<MenuItem> MenuItem::Child(const std::string& name) const {
+  FaultPoint("MenuItem.Child");
+  for (const auto& child : children_) {
+    if (child->Name() == name) return child;
+  }
+  return nullptr;
+}
+
+std::int64_t MenuItem::Count() const { return static_cast<std::int64_t>(children_.size()); }
+
+Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
+  if (index < 0 || index >= Count()) {
+    throw OutOfBoundsException("MenuItem " + name_ + " has no item " + std::to_string(index));
+  }
+  return children_[static_cast<std::size_t>(index)];
+}
+
+void MenuItem::Choose() {
+  CheckUIThread();
+  TracePoint("MenuItem.Choose:" + name_);
+  if (Window* front = FrontWindow()) {
+    if (const MenuHandler* handler = front->MenuHandlerFor(name_)) {
+      if ((*handler)()) return;
+    }
+  }
+  if (auto app = CheckedCast<Application>(_GetAppObject())) {
+    if (const MenuHandler* handler = app->MenuHandlerFor(name_)) {
+      (*handler)();
+      return;
+    }
+  }
+  if (IsA<QuitMenuItem>()) {
+    Quit(0);
+    return;
+  }
+  StandardEditAction(name_);
+}
+
+std::uint64_t MenuItem::Generation() { return generation; }
+
+void Window::_InstallMenuBar() {
+  if (!widget_) return;
+  QMenuBar* qt_bar = _QtWindow()->menuBar();
+  qt_bar->clear();
+  Ref<Object> app_object = _GetAppObject();
+  auto app = CheckedCast<Application>(app_object);
+  Ref<MenuBar> bar = app ? app->MenuBar() : nullptr;
+  if (!menu_bar_visible_ || !bar) {
+    qt_bar->hide();
+    ApplySizeLimits();
+    return;
+  }
+  for (std::int64_t i = 0; i < bar->Count(); ++i) {
+    Ref<MenuItem> menu_item = bar->Item(i);
+    QMenu* menu = qt_bar->addMenu(qt::ToQ(menu_item->Text()));
+    menu->setObjectName(qt::ToQ(menu_item->Name()));
+    menu->menuAction()->setVisible(menu_item->Visible());
+    for (std::int64_t j = 0; j < menu_item->Count(); ++j) menu->addAction(ActionFor(menu_item->Item(j)));
+  }
+  qt_bar->show();
+  ApplySizeLimits();
+}
+
+namespace internal {
+void ReleaseMenuActions() {
+  for (auto& [item, action] : Actions()) delete action;
+  Actions().clear();
+}
+}  // namespace internal
+
+}  // namespace fw

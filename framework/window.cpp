@@ -1,0 +1,392 @@
+#include "framework/window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "framework/control.h"
+#include "framework/internal.h"
+#include "framework/menu.h"
+#include "framework/testing.h"
+
+namespace fw {
+
+namespace {
+
+// The framework's hold on open windows (front-most first) and on windows closed but not yet let
+// go of: a window is released after the event that closed it has returned.
+std::vector<Ref<Window>>& Held() {
+  static std::vector<Ref<Window>> held;
+  return held;
+}
+std::vector<Ref<Window>>& Closed() {
+  static std::vector<Ref<Window>> closed;
+  return closed;
+}
+
+void Forget(Window* window) {
+  auto& held = Held();
+  auto it = std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
+  if (it == held.end()) return;
+  Closed().push_back(*it);
+  held.erase(it);
+  if (auto* app = internal::QtApplication()) {
+    QTimer::singleShot(0, app, [] { internal::ReleaseClosedWindows(); });
+  }
+}
+
+}  // namespace
+
+class ContentArea : public QWidget {
+ public:
+  explicit ContentArea(Window* owner) : owner_(owner) {}
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    CallFromQt([this] {
+      for (const auto& control : owner_->Controls()) control->_ApplyLocks(width(), height());
+    });
+  }
+
+ private:
+  Window* owner_;
+};
+
+class WindowWidget : public QMainWindow {
+ public:
+  explicit WindowWidget(Window* owner) : owner_(owner), content_(new ContentArea(owner)) {
+    setCentralWidget(content_);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+  }
+  ContentArea* content() const { return content_; }
+  int MenuBarHeight() const {
+    QMenuBar* bar = menuWidget() ? qobject_cast<QMenuBar*>(menuWidget()) : nullptr;
+    return bar && !bar->isHidden() && bar->actions().size() > 0 ? bar->sizeHint().height() : 0;
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->accept();
+    CallFromQt([this] { owner_->_HandleCloseRequest(); });
+  }
+
+ private:
+  Window* owner_;
+  ContentArea* content_;
+};
+
+Window::Window() {
+  RegisterProperty("Width", &Window::Width, &Window::SetWidth);
+  RegisterProperty("Height", &Window::Height, &Window::SetHeight);
+  RegisterProperty("MinWidth", &Window::MinWidth, &Window::SetMinWidth);
+  RegisterProperty("MinHeight", &Window::MinHeight, &Window::SetMinHeight);
+  RegisterProperty("MaxWidth", &Window::MaxWidth, &Window::SetMaxWidth);
+  RegisterProperty("MaxHeight", &Window::MaxHeight, &Window::SetMaxHeight);
+  RegisterProperty("Frame", &Window::Frame, &Window::SetFrame);
+  RegisterProperty("Title", &Window::Title, &Window::SetTitle);
+  RegisterProperty("CloseButton", &Window::CloseButton, &Window::SetCloseButton);
+  RegisterProperty("MinimizeButton", &Window::MinimizeButton, &Window::SetMinimizeButton);
+  RegisterProperty("MaximizeButton", &Window::MaximizeButton, &Window::SetMaximizeButton);
+  RegisterProperty("FullScreenButton", &Window::FullScreenButton, &Window::SetFullScreenButton);
+  RegisterProperty("Resizeable", &Window::Resizeable, &Window::SetResizeable);
+  RegisterProperty("LiveResize", &Window::LiveResize, &Window::SetLiveResize);
+  RegisterProperty("FullScreen", &Window::FullScreen, &Window::SetFullScreen);
+  RegisterProperty("Placement", &Window::Placement, &Window::SetPlacement);
+  RegisterProperty("Visible", &Window::Visible, &Window::SetVisible);
+  RegisterProperty("HasBackColor", &Window::HasBackColor, &Window::SetHasBackColor);
+  RegisterProperty("BackColor", &Window::BackColor, &Window::SetBackColor);
+  RegisterProperty("MenuBarVisible", &Window::MenuBarVisible, &Window::SetMenuBarVisible);
+  RegisterProperty("Composite", &Window::Composite, &Window::SetComposite);
+  RegisterProperty("MacProcId", &Window::MacProcId, &Window::SetMacProcId);
+}
+
+Window::~Window() {
+  // Controls go before the widgets they live in.
+  controls_.clear();
+  widget_.reset();
+}
+
+void Window::Constructor() {
+  CheckUIThread();
+  FaultPoint("Window.Constructor");
+  TracePoint("Window.Constructor:" + ClassName());
+  description_ = DescriptionOf(typeid(*this));
+  widget_ = std::make_unique<WindowWidget>(this);
+  ApplyWindowFlags();
+  open_ = true;
+  Held().insert(Held().begin(), SelfRef(this));
+  try {
+    constructing_ = true;
+    auto raise = [this](const char* event) {
+      if (description_) {
+        if (const auto* implementation = description_->Event(event)) (*implementation)(*this);
+      }
+    };
+    raise("Layout");
+    raise("CreateControls");
+    for (const auto& [name, control] : controls_) {
+      control->_RecordDesignPlace(design_width_, design_height_);
+    }
+    raise("AddMenuHandlers");
+    _InstallMenuBar();
+    ApplySizeLimits();
+    for (const auto& [name, control] : controls_) control->_RaiseOpen();
+    constructing_ = false;
+    constructed_ = true;
+    if (visible_) SetVisible(true);
+  } catch (...) {
+    constructing_ = false;
+    open_ = false;
+    Forget(this);
+    if (widget_) widget_->hide();
+    throw;
+  }
+}
+
+void Window::_AddControl(const std::string& name, const Ref<RectControl>& control) {
+  CheckUIThread();
+  FaultPoint("Window._AddControl");
+  if (!control) throw NilObjectException("Window._AddControl: the control " + name + " is nil");
+  if (_ControlByName(name)) {
+    throw InvalidArgumentException(ClassName() + " has a control named " + name + " already");
+  }
+  control->_SetName(name);
+  controls_.emplace_back(name, control);
+}
+
+Ref<Object> Window::_ControlByName(const std::string& name) const {
+  FaultPoint("Window._ControlByName");
+  for (const auto& [n, control] : controls_) {
+    if (n == name) return control;
+  }
+  return nullptr;
+}
+
+std::vector<Ref<RectControl>> Window::Controls() const {
+  std::vector<Ref<RectControl>> result;
+  for (const auto& entry : controls_) result.push_back(entry.second);
+  return result;
+}
+
+void Window::_AddMenuHandler(const std::string& item_name, MenuHandler handler) {
+  FaultPoint("Window._AddMenuHandler");
+  TracePoint("Window._AddMenuHandler:" + item_name);
+  for (auto& entry : menu_handlers_) {
+    if (entry.first == item_name) {
+      entry.second = std::move(handler);
+      return;
+    }
+  }
+  menu_handlers_.emplace_back(item_name, std::move(handler));
+}
+
+const MenuHandler* Window::MenuHandlerFor(const std::string& item_name) const {
+  for (const auto& [name, handler] : menu_handlers_) {
+    if (name == item_name) return &handler;
+  }
+  return nullptr;
+}
+
+std::int64_t Window::Width() const {
+  return widget_ ? widget_->content()->width() : design_width_;
+}
+std::int64_t Window::Height() const {
+  return widget_ ? widget_->content()->height() : design_height_;
+}
+
+void Window::SetWidth(std::int64_t v) {
+  design_width_ = v;
+  ApplySizeLimits();
+}
+void Window::SetHeight(std::int64_t v) {
+  design_height_ = v;
+  ApplySizeLimits();
+}
+void Window::SetMinWidth(std::int64_t v) {
+  min_width_ = v;
+  ApplySizeLimits();
+}
+void Window::SetMinHeight(std::int64_t v) {
+  min_height_ = v;
+  ApplySizeLimits();
+}
+void Window::SetMaxWidth(std::int64_t v) {
+  max_width_ = v;
+  ApplySizeLimits();
+}
+void Window::SetMaxHeight(std::int64_t v) {
+  max_height_ = v;
+  ApplySizeLimits();
+}
+
+void Window::ApplySizeLimits() {
+  if (!widget_) return;
+  const int bar = widget_->MenuBarHeight();
+  auto clamp = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000)); };
+  if (resizeable_) {
+    widget_->setMinimumSize(clamp(min_width_), clamp(min_height_) + bar);
+    widget_->setMaximumSize(clamp(max_width_), std::min(clamp(max_height_) + bar, 32767));
+    widget_->content()->setMinimumSize(clamp(min_width_), clamp(min_height_));
+  } else {
+    widget_->setFixedSize(clamp(design_width_), clamp(design_height_) + bar);
+    widget_->content()->setFixedSize(clamp(design_width_), clamp(design_height_));
+  }
+  widget_->resize(clamp(design_width_), clamp(design_height_) + bar);
+  widget_->content()->resize(clamp(design_width_), clamp(design_height_));
+}
+
+void Window::SetFrame(std::int64_t v) {
+  if (v != 0) throw UnsupportedOperationException("Window.Frame " + std::to_string(v) + " is not supported; 0 (a document window) is");
+  frame_ = v;
+}
+
+std::string Window::Title() const { return widget_ ? widget_->windowTitle().toStdString() : ""; }
+void Window::SetTitle(const std::string& title) {
+  CheckUIThread();
+  if (widget_) widget_->setWindowTitle(QString::fromStdString(title));
+}
+
+void Window::SetCloseButton(bool v) {
+  close_button_ = v;
+  ApplyWindowFlags();
+}
+void Window::SetMinimizeButton(bool v) {
+  minimize_button_ = v;
+  ApplyWindowFlags();
+}
+void Window::SetMaximizeButton(bool v) {
+  maximize_button_ = v;
+  ApplyWindowFlags();
+}
+void Window::SetFullScreenButton(bool v) { full_screen_button_ = v; }
+void Window::SetResizeable(bool v) {
+  resizeable_ = v;
+  ApplySizeLimits();
+}
+
+void Window::ApplyWindowFlags() {
+  if (!widget_) return;
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (close_button_) flags |= Qt::WindowCloseButtonHint;
+  if (minimize_button_) flags |= Qt::WindowMinimizeButtonHint;
+  if (maximize_button_) flags |= Qt::WindowMaximizeButtonHint;
+  const bool shown = widget_->isVisible();
+  widget_->setWindowFlags(flags);
+  if (shown) widget_->show();
+}
+
+void Window::SetFullScreen(bool v) {
+  full_screen_ = v;
+  if (widget_ && constructed_) {
+    if (v) {
+      widget_->showFullScreen();
+    } else if (widget_->isFullScreen()) {
+      widget_->showNormal();
+    }
+  }
+}
+
+bool Window::Visible() const { return widget_ ? widget_->isVisible() || (constructing_ && visible_) : visible_; }
+
+void Window::SetVisible(bool v) {
+  CheckUIThread();
+  visible_ = v;
+  if (!widget_ || constructing_ || !open_) return;
+  if (v) {
+    if (full_screen_) {
+      widget_->showFullScreen();
+    } else {
+      widget_->show();
+    }
+    widget_->raise();
+    widget_->activateWindow();
+    auto& held = Held();
+    auto it = std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == this; });
+    if (it != held.end()) std::rotate(held.begin(), it, it + 1);
+  } else {
+    widget_->hide();
+  }
+}
+
+void Window::SetHasBackColor(bool v) {
+  has_back_color_ = v;
+  SetBackColor(back_color_);
+}
+
+void Window::SetBackColor(Color c) {
+  back_color_ = c;
+  if (!widget_) return;
+  QWidget* content = widget_->content();
+  content->setAutoFillBackground(has_back_color_);
+  if (has_back_color_) {
+    QPalette palette = content->palette();
+    palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue, 255 - c.alpha));
+    content->setPalette(palette);
+  }
+}
+
+void Window::SetMenuBarVisible(bool v) {
+  menu_bar_visible_ = v;
+  if (constructed_) _InstallMenuBar();
+}
+
+void Window::Close() {
+  CheckUIThread();
+  if (!open_ || closing_) return;
+  _HandleCloseRequest();
+  if (widget_) widget_->hide();
+}
+
+void Window::_HandleCloseRequest() {
+  if (!open_ || closing_) return;
+  closing_ = true;
+  Ref<Window> self = SelfRef(this);  // held until the Close event has run
+  open_ = false;
+  Forget(this);
+  if (description_) {
+    if (const auto* implementation = description_->Event("Close")) (*implementation)(*this);
+  }
+}
+
+QMainWindow* Window::_QtWindow() const { return widget_.get(); }
+QWidget* Window::_ContentArea() const { return widget_ ? widget_->content() : nullptr; }
+
+Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
+  FaultPoint("_GetImplicitWindow");
+  for (const Ref<Window>& window : Held()) {
+    if (window->IsOpen() && window->IsImplicitInstance() && window->Description() &&
+        window->Description()->qualified_name == qualified_name) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows() {
+  std::vector<Ref<Window>> result;
+  for (const auto& window : Held()) {
+    if (window->IsOpen()) result.push_back(window);
+  }
+  return result;
+}
+
+namespace internal {
+void ReleaseClosedWindows() {
+  auto closed = std::move(Closed());
+  Closed().clear();
+  closed.clear();
+}
+void ReleaseAllWindows() {
+  auto held = std::move(Held());
+  Held().clear();
+  held.clear();
+  ReleaseClosedWindows();
+}
+}  // namespace internal
+
+}  // namespace fw
