@@ -215,9 +215,9 @@ void _RuntimeRun() {
 }
 
 void _UnhandledException(std::exception_ptr exception) {
-  FaultPoint("_UnhandledException");
   TracePoint("_UnhandledException");
   if (run) run->startup_failed = true;
+  FaultPoint("_UnhandledException");
   ReportException(exception, "unhandled");
 }
 

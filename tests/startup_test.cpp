@@ -1,0 +1,191 @@
+// Start-up and shutdown of the whole program: the order of the start-up steps, where each
+// failure ends, and the exit status.
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/startup.h"
+#include "framework/testing.h"
+#include "framework/window.h"
+#include "grading_window/scorewright.h"
+
+namespace {
+
+using fw::testing::Trace;
+
+// Runs the whole process entry with tracing on; the callback runs once the event loop has
+// started (it must end the loop, e.g. by closing the grading window).
+int RunProgram(std::function<void()> in_loop) {
+  fw::testing::ClearFaults();
+  fw::testing::ClearTrace();
+  fw::testing::ClearReports();
+  fw::testing::RecordTrace(true);
+  fw::testing::OnEventLoopStarted(std::move(in_loop));
+  int status = ScorewrightMain();
+  fw::testing::RecordTrace(false);
+  fw::testing::OnEventLoopStarted(nullptr);
+  return status;
+}
+
+std::ptrdiff_t IndexOf(const std::string& prefix) {
+  const auto& trace = Trace();
+  auto it = std::find_if(trace.begin(), trace.end(),
+                         [&](const std::string& entry) { return entry.rfind(prefix, 0) == 0; });
+  return it == trace.end() ? -1 : it - trace.begin();
+}
+
+bool Traced(const std::string& prefix) { return IndexOf(prefix) >= 0; }
+
+void CloseGradingWindow() {
+  auto windows = fw::OpenWindows();
+  ASSERT_EQ(windows.size(), 1u);
+  windows.front()->_QtWindow()->close();  // as the window's close button does
+}
+
+TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {
+  std::vector<std::string> open_classes;
+  int status = RunProgram([&] {
+    for (const auto& window : fw::OpenWindows()) open_classes.push_back(window->ClassName());
+    CloseGradingWindow();
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(open_classes, std::vector<std::string>{"Scorewright"});
+
+  const std::vector<std::string> order = {
+      "RuntimeInit",
+      "RuntimePerformInitializers",
+      "_RuntimeSetExceptionHelper",
+      "_RuntimeSetFrameworkVersion",
+      "Application._SetSupportsHiDPI",
+      "_RuntimeInitExternalClasses",
+      "_InitPluginEntrypoints",
+      "Application._x_SetVersionData",
+      "Application.MenuBar",
+      "_RuntimeRegisterAppObject",
+      "_RunFrameworkInitialization",
+      "Window.Constructor:Scorewright",
+      "_RuntimeRun",
+      "RuntimePerformFinalizers",
+      "RuntimeExit",
+  };
+  std::ptrdiff_t previous = -1;
+  for (const auto& step : order) {
+    SCOPED_TRACE(step);
+    const auto at = IndexOf(step);
+    ASSERT_GE(at, 0);
+    EXPECT_GT(at, previous);
+    previous = at;
+  }
+  // The application's menu handlers are registered after the object is, before any window.
+  const auto first_handler = IndexOf("Application._AddMenuHandler:");
+  if (first_handler >= 0) {
+    EXPECT_GT(first_handler, IndexOf("_RuntimeRegisterAppObject"));
+    EXPECT_LT(first_handler, IndexOf("Window.Constructor:Scorewright"));
+  }
+  EXPECT_FALSE(Traced("_UnhandledException"));
+  EXPECT_TRUE(fw::testing::Reports().empty());
+}
+
+TEST(StartUp, TheApplicationObjectCarriesItsVersionData) {
+  RunProgram([] {
+    auto app = App();
+    ASSERT_TRUE(app);
+    EXPECT_EQ(app.get(), App().get());
+    EXPECT_EQ(app->MajorVersion(), 1);
+    EXPECT_EQ(app->MinorVersion(), 0);
+    EXPECT_EQ(app->BugVersion(), 0);
+    EXPECT_EQ(app->NonReleaseVersion(), 0);
+    EXPECT_EQ(app->StageCode(), 3);
+    EXPECT_EQ(app->ShortVersion(), "1.0.1");
+    EXPECT_EQ(app->PackageInfo(), "Tallywright for Teachers");
+    EXPECT_NE(app->LongVersion().find("Copyright"), std::string::npos);
+    EXPECT_TRUE(app->MenuBar());
+    EXPECT_DOUBLE_EQ(fw::_RuntimeFrameworkVersion(), 2019.011);
+    CloseGradingWindow();
+  });
+}
+
+// Where an exception ends, by the step that raises it.
+struct FailureCase {
+  const char* name;
+  std::vector<std::string> faults;
+  std::vector<std::string> skipped;  // trace entries that must not appear
+  bool reported_unhandled;          // reached _UnhandledException
+  int exit_status;
+};
+
+TEST(StartUp, EachFailureEndsWhereItBelongs) {
+  const FailureCase cases[] = {
+      {"runtime initialisation", {"RuntimeInit"},
+       {"_RuntimeSetExceptionHelper", "Window.Constructor", "_RuntimeRun"}, true, 1},
+      {"a static initialiser", {"StaticInitializer:Scorewright"},
+       {"_RuntimeSetExceptionHelper", "Window.Constructor", "_RuntimeRun"}, true, 1},
+      {"installing the exception helper", {"_RuntimeSetExceptionHelper"},
+       {"_RuntimeSetFrameworkVersion", "Application._SetSupportsHiDPI", "_RunFrameworkInitialization",
+        "_RuntimeRun"}, true, 1},
+      {"telling the framework version", {"_RuntimeSetFrameworkVersion"},
+       {"Application._SetSupportsHiDPI", "_RunFrameworkInitialization", "_RuntimeRun"}, true, 1},
+      {"early start-up", {"_InitPluginEntrypoints"},
+       {"Application._x_SetVersionData", "_RuntimeRegisterAppObject", "Application._AddMenuHandler",
+        "_RunFrameworkInitialization", "_RuntimeRun"}, true, 1},
+      {"building the menu bar", {"Application.MenuBar"},
+       {"_RuntimeRegisterAppObject", "Application._AddMenuHandler", "_RunFrameworkInitialization",
+        "Window.Constructor", "_RuntimeRun"}, true, 1},
+      {"the framework's initialisation", {"_RunFrameworkInitialization"},
+       {"Window.Constructor", "_RuntimeRun"}, true, 1},
+      {"late start-up", {"Window.Constructor"}, {"_UnhandledException"}, false, 1},
+      {"the event loop", {"_RuntimeRun"}, {}, true, 1},
+      {"the report itself", {"_RuntimeRun", "_UnhandledException"}, {}, true, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fw::testing::ClearFaults();
+    fw::testing::ClearTrace();
+    fw::testing::ClearReports();
+    fw::testing::RecordTrace(true);
+    for (const auto& fault : c.faults) fw::testing::FailNext(fault);
+    fw::testing::OnEventLoopStarted([] { CloseGradingWindow(); });
+    const int status = ScorewrightMain();
+    fw::testing::RecordTrace(false);
+    fw::testing::OnEventLoopStarted(nullptr);
+
+    EXPECT_EQ(status, c.exit_status);
+    for (const auto& step : c.skipped) EXPECT_FALSE(Traced(step)) << step << " ran";
+    EXPECT_EQ(Traced("_UnhandledException"), c.reported_unhandled);
+    EXPECT_EQ(fw::testing::Reports().size(), 1u) << "the failure is reported exactly once";
+    EXPECT_TRUE(Traced("RuntimePerformFinalizers"));
+    EXPECT_TRUE(Traced("RuntimeExit"));
+    EXPECT_TRUE(fw::OpenWindows().empty());
+  }
+}
+
+TEST(StartUp, AFailedMenuBarLeavesTheApplicationObjectUnregistered) {
+  fw::testing::ClearFaults();
+  fw::testing::FailNext("Application.MenuBar");
+  fw::RuntimeInit();
+  fw::RuntimePerformInitializers();
+  EXPECT_THROW(_EarlyStartup(), fw::RuntimeException);
+  EXPECT_FALSE(fw::_GetAppObject());
+  EXPECT_THROW(App()->ShortVersion(), fw::NilObjectException);
+  fw::RuntimePerformFinalizers();
+  fw::RuntimeExit();
+}
+
+TEST(ExceptionHelper, ReturnsRuntimeExceptionsAndPassesOthersOn) {
+  auto run = [](std::function<void()> body) {
+    return _CallFunctionWithExceptionHandling([&](const fw::Ref<fw::Object>&) { body(); }, nullptr);
+  };
+  EXPECT_EQ(run([] {}), nullptr);
+  std::exception_ptr caught = run([] { throw fw::NilObjectException("nil"); });
+  ASSERT_NE(caught, nullptr);
+  EXPECT_EQ(fw::DescribeException(caught), "NilObjectException: nil");
+  EXPECT_THROW(run([] { throw std::logic_error("not a framework exception"); }),
+               std::logic_error);
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// Windows: design values by name, construction, implicit instances and the main-thread rule.
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTest>
+
+#include <thread>
+
+#include "framework/label.h"
+#include "framework/menu.h"
+#include "framework/window.h"
+#include "tests/support/runtime_scope.h"
+
+namespace {
+
+class Plain : public fw::Window {
+ public:
+  static constexpr const char* kClassName = "Plain";
+  std::string ClassName() const override { return kClassName; }
+  void Layout() {
+    fw::_SetProperties(fw::SelfRef(this), {{"Width", 300}, {"Height", 200}, {"MinWidth", 300},
+                                           {"MinHeight", 200}, {"Title", "Plain"}});
+  }
+  void CreateControls() {
+    auto label = __New<fw::Label>();
+    label->Constructor();
+    _AddControl("Caption", label);
+    fw::_SetProperties(fw::CheckedCast<fw::Label>(_ControlByName("Caption")),
+                       {{"Left", 10}, {"Top", 20}, {"Width", 100}, {"Height", 20}, {"Text", "hi"}});
+  }
+  void Close() { ++closes; }
+  int closes = 0;
+};
+
+const bool registered = fw::RegisterProgramClass(
+    {typeid(Plain), [] {
+       return fw::ClassDescription{
+           "Plain", "Plain.Plain", "Window", {}, {},
+           {{"Layout", [](fw::Object& w) { static_cast<Plain&>(w).Layout(); }},
+            {"CreateControls", [](fw::Object& w) { static_cast<Plain&>(w).CreateControls(); }},
+            {"Close", [](fw::Object& w) { static_cast<Plain&>(w).Close(); }}}};
+     }});
+
+TEST(DesignValues, AreRefusedLoudlyWhenUnknownOrOfTheWrongType) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  struct Case {
+    const char* name;
+    std::string property;
+    fw::Value value;
+    std::vector<std::string> message_parts;
+  };
+  const Case cases[] = {
+      {"unknown property", "Colour", fw::Value(3), {"Plain", "Colour", "3"}},
+      {"text for an integer", "Width", fw::Value("wide"), {"Plain", "Width", "\"wide\""}},
+      {"integer for a boolean", "Resizeable", fw::Value(1), {"Plain", "Resizeable", "1"}},
+      {"double for an integer", "Height", fw::Value(2.5), {"Plain", "Height", "2.5"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    try {
+      fw::_SetProperties(window, {{c.property, c.value}});
+      ADD_FAILURE() << "accepted";
+    } catch (const fw::RuntimeException& e) {
+      for (const auto& part : c.message_parts) EXPECT_NE(e.Message().find(part), std::string::npos) << e.Message();
+    }
+  }
+}
+
+TEST(Window, ContentAreaHasTheDesignSizeBesideTheMenuBar) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  auto* qt_window = window->_QtWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(qt_window));
+  EXPECT_EQ(window->_ContentArea()->size(), QSize(300, 200));
+  EXPECT_EQ(qt_window->windowTitle(), "Plain");
+  auto label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
+  EXPECT_EQ(label->_Widget()->geometry(), QRect(10, 20, 100, 20));
+}
+
+TEST(Window, ImplicitInstanceIsReusedUntilClosed) {
+  sw_test::RuntimeScope scope;
+  auto first = fw::ImplicitInstance<Plain>("Plain.Plain");
+  EXPECT_EQ(fw::ImplicitInstance<Plain>("Plain.Plain").get(), first.get());
+  first->_QtWindow()->close();
+  EXPECT_EQ(first->closes, 1);
+  EXPECT_FALSE(fw::_GetImplicitWindow("Plain.Plain"));
+  auto second = fw::ImplicitInstance<Plain>("Plain.Plain");
+  EXPECT_NE(second.get(), first.get());
+  EXPECT_EQ(fw::OpenWindows().size(), 1u);
+}
+
+TEST(Window, ControlsAreFetchedByNameAndCastChecked) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  EXPECT_TRUE(fw::CheckedCast<fw::Label>(window->_ControlByName("Caption")));
+  EXPECT_FALSE(window->_ControlByName("Missing"));
+  EXPECT_THROW(fw::CheckedCast<fw::Window>(window->_ControlByName("Caption")),
+               fw::IllegalCastException);
+  fw::Ref<fw::Label> nil;
+  EXPECT_THROW(nil->Text(), fw::NilObjectException);
+}
+
+TEST(Window, UserInterfaceCallsFromAnotherThreadAreRefused) {
+  sw_test::RuntimeScope scope;
+  bool refused = false;
+  std::thread worker([&] {
+    try {
+      fw::New<Plain>()->Constructor();
+    } catch (const fw::ThreadAccessingUIException&) {
+      refused = true;
+    }
+  });
+  worker.join();
+  EXPECT_TRUE(refused);
+  EXPECT_TRUE(fw::OpenWindows().empty());
+}
+
+}  // namespace
