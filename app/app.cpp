@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "app/icon.h"
 #include "framework/runtime.h"
 
 const char* const kLongVersion = "Copyright \u00A9 2019 Tallywright Software. All rights reserved.";
@@ -18,7 +19,8 @@ fw::ClassDescription DescribeApp() {
           {}};
 }
 
-const bool registered = fw::RegisterProgramClass({typeid(class App), &DescribeApp});
+const bool registered = fw::RegisterProgramClass(
+    {typeid(class App), &DescribeApp, &_ReleaseScoremill256, &_ReleaseScoremill256});
 
 }  // namespace
 

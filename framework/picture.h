@@ -1,10 +1,12 @@
-// Pictures, loaded from the application's resources by name: "<name>.png" in the resources folder
-// of the build tree or of the installation.
+// Pictures, loaded from the application's resources by name: "<name>.png" in the resource
+// folders, searched in order: those a test set, else the installation's (beside the executable,
+// then the configured one), then the build tree's.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/object.h"
 
@@ -21,7 +23,8 @@ class Picture : public Object {
   std::int64_t Width() const;
   std::int64_t Height() const;
 
-  // The picture of that name among the application's resources, or nil when there is none.
+  // The picture of that name among the application's resources, or nil when there is none or it
+  // cannot be read. Each call reads the file anew.
   static Ref<Picture> _OpenFromApp(const std::string& name);
 
   const QImage& _Image() const { return *image_; }
@@ -31,3 +34,14 @@ class Picture : public Object {
 };
 
 }  // namespace fw
+
+namespace fw::internal {
+// Gives the application the icon resource as its window icon, when the resource is there.
+void ApplyApplicationIcon();
+}  // namespace fw::internal
+
+namespace fw::testing {
+// Replaces the resource folders with these, in this order, until ResetResourceFolders.
+void SetResourceFolders(std::vector<std::string> folders);
+void ResetResourceFolders();
+}  // namespace fw::testing

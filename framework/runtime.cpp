@@ -12,6 +12,7 @@
 
 #include "framework/application.h"
 #include "framework/internal.h"
+#include "framework/picture.h"
 #include "framework/window.h"
 #include "framework/testing.h"
 
@@ -121,6 +122,7 @@ void RuntimeInit() {
     QApplication::setApplicationName("Scorewright");
     QApplication::setQuitOnLastWindowClosed(false);
     internal::InstallKeyTracker();
+    internal::ApplyApplicationIcon();
   } catch (...) {
     run->pending = std::current_exception();
   }

@@ -16,6 +16,8 @@ class TextField : public RectControl {
   TextField();
   ~TextField() override;
 
+  void Constructor() override;
+
   std::string Text() const { return text_; }
   void SetText(const std::string& text);
   // 0 the default (left), 1 left, 2 centre, 3 right.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/control.h"
 #include "framework/runtime.h"
 #include "framework/value.h"
 
@@ -111,6 +112,24 @@ class Window : public Designable {
   QWidget* _ContentArea() const;
   void _HandleCloseRequest();  // from Qt's close event
   void _InstallMenuBar();      // (re)builds the Qt menu bar from the application's
+
+ protected:
+  // One control by the construction pattern: made for this window, constructed, registered
+  // under its name and let go of; fetched back by name to receive its design values; fetched
+  // again for each handler, attached in the order given.
+  template <class T>
+  void _CreateControl(const std::string& name, DesignValues design,
+                      std::initializer_list<std::pair<const char*, HandlerBinding>> handlers = {}) {
+    {
+      Ref<T> made = __New<T>();
+      made->Constructor();
+      _AddControl(name, made);
+    }
+    _SetProperties(CheckedCast<T>(_ControlByName(name)), design);
+    for (const auto& [event, handler] : handlers) {
+      CheckedCast<T>(_ControlByName(name))->AddHandler(event, handler);
+    }
+  }
 
  private:
   void ApplySizeLimits();

@@ -1,0 +1,172 @@
+#include "framework/popupmenu.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "framework/qt_support.h"
+
+namespace fw {
+
+namespace {
+
+class PopupMenuWidget : public QComboBox {
+ public:
+  PopupMenuWidget(PopupMenu* owner, QWidget* parent) : QComboBox(parent), owner_(owner) {
+    connect(this, &QComboBox::activated, this, [this](int index) {
+      if (owner_) owner_->_ChosenInWidget(index);
+    });
+  }
+  void Detach() { owner_ = nullptr; }
+
+ private:
+  PopupMenu* owner_;
+};
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  std::string line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+    }
+  }
+  const char last = text.back();
+  if (last != '\r' && last != '\n') lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+PopupMenu::PopupMenu() {
+  RegisterProperty("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue);
+  RegisterProperty("ListIndex", &PopupMenu::ListIndex, &PopupMenu::SetListIndex);
+  RegisterProperty("TextFont", &PopupMenu::TextFont, &PopupMenu::SetTextFont);
+  RegisterProperty("TextSize", &PopupMenu::TextSize, &PopupMenu::SetTextSize);
+  RegisterProperty("TextUnit", &PopupMenu::TextUnit, &PopupMenu::SetTextUnit);
+  RegisterProperty("Bold", &PopupMenu::Bold, &PopupMenu::SetBold);
+  RegisterProperty("Italic", &PopupMenu::Italic, &PopupMenu::SetItalic);
+  RegisterProperty("Underline", &PopupMenu::Underline, &PopupMenu::SetUnderline);
+  DeclareEvent<void, Ref<PopupMenu>>("Open");
+  DeclareEvent<void, Ref<PopupMenu>>("Change");
+}
+
+PopupMenu::~PopupMenu() {
+  if (auto* w = static_cast<PopupMenuWidget*>(_Widget())) w->Detach();
+}
+
+QWidget* PopupMenu::CreateWidget(QWidget* parent) { return new PopupMenuWidget(this, parent); }
+
+void PopupMenu::Constructor() {
+  RectControl::Constructor();
+  auto* w = static_cast<QComboBox*>(_Widget());
+  const QSignalBlocker blocker(w);
+  for (const std::string& row : rows_) w->addItem(qt::ToQ(row));
+  ShowIndex();
+  ApplyFont();
+}
+
+void PopupMenu::ShowIndex() {
+  if (auto* w = static_cast<QComboBox*>(_Widget())) {
+    const QSignalBlocker blocker(w);
+    w->setCurrentIndex(static_cast<int>(index_));
+  }
+}
+
+void PopupMenu::SetInitialValue(const std::string& rows) {
+  CheckUIThread();
+  RemoveAllRows();
+  initial_value_ = rows;
+  for (const std::string& row : SplitLines(rows)) AddRow(row);
+}
+
+void PopupMenu::AddRow(const std::string& text) {
+  CheckUIThread();
+  rows_.push_back(text);
+  if (auto* w = static_cast<QComboBox*>(_Widget())) {
+    const QSignalBlocker blocker(w);
+    w->addItem(qt::ToQ(text));
+  }
+  ShowIndex();
+}
+
+std::string PopupMenu::List(std::int64_t index) const {
+  if (index < 0 || index >= ListCount()) {
+    throw OutOfBoundsException("PopupMenu.List " + std::to_string(index) + " is not a row of " +
+                               Name() + ", which has " + std::to_string(ListCount()));
+  }
+  return rows_[static_cast<std::size_t>(index)];
+}
+
+void PopupMenu::RemoveAllRows() {
+  CheckUIThread();
+  rows_.clear();
+  initial_value_.clear();
+  if (auto* w = static_cast<QComboBox*>(_Widget())) {
+    const QSignalBlocker blocker(w);
+    w->clear();
+  }
+  if (index_ != -1) {
+    index_ = -1;
+    _RaiseChange();
+  }
+}
+
+void PopupMenu::SetListIndex(std::int64_t index) {
+  CheckUIThread();
+  if (rows_.empty()) return;
+  if (index < -1 || index >= ListCount()) {
+    throw OutOfBoundsException("PopupMenu.ListIndex " + std::to_string(index) + " is not -1 or a row of " +
+                               Name() + ", which has " + std::to_string(ListCount()));
+  }
+  if (index == index_) return;
+  index_ = index;
+  ShowIndex();
+  _RaiseChange();
+}
+
+void PopupMenu::_ChosenInWidget(std::int64_t index) {
+  if (index == index_ || index < -1 || index >= ListCount()) return;
+  index_ = index;
+  CallFromQt([this] { _RaiseChange(); });
+}
+
+void PopupMenu::ApplyFont() {
+  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
+}
+
+void PopupMenu::SetTextFont(const std::string& font) {
+  font_ = font;
+  ApplyFont();
+}
+void PopupMenu::SetTextSize(double size) {
+  size_ = size;
+  ApplyFont();
+}
+void PopupMenu::SetTextUnit(std::int64_t unit) {
+  if (unit != 0) throw UnsupportedOperationException("PopupMenu.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
+  unit_ = unit;
+}
+void PopupMenu::SetBold(bool v) {
+  bold_ = v;
+  ApplyFont();
+}
+void PopupMenu::SetItalic(bool v) {
+  italic_ = v;
+  ApplyFont();
+}
+void PopupMenu::SetUnderline(bool v) {
+  underline_ = v;
+  ApplyFont();
+}
+
+void PopupMenu::_RaiseOpen() { RaiseEvent<void, Ref<PopupMenu>>("Open", SelfRef(this)); }
+
+void PopupMenu::_RaiseChange() { RaiseEvent<void, Ref<PopupMenu>>("Change", SelfRef(this)); }
+
+}  // namespace fw

@@ -1,0 +1,134 @@
+#include "framework/pushbutton.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "framework/qt_support.h"
+
+namespace fw {
+
+namespace {
+
+// Watches its window for the Return, Enter and Escape presses that no widget took.
+class PushButtonWidget : public QPushButton {
+ public:
+  PushButtonWidget(PushButton* owner, QWidget* parent) : QPushButton(parent), owner_(owner) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+      if (owner_) CallFromQt([this] { owner_->_RaiseAction(); });
+    });
+    window()->installEventFilter(this);
+  }
+  void Detach() { owner_ = nullptr; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && owner_ && watched == window() && isVisible() &&
+        isEnabled()) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      const bool accepting = (key == Qt::Key_Return || key == Qt::Key_Enter) && owner_->Default();
+      const bool cancelling = key == Qt::Key_Escape && owner_->Cancel();
+      if (accepting || cancelling) {
+        animateClick();
+        return true;
+      }
+    }
+    return QPushButton::eventFilter(watched, event);
+  }
+
+ private:
+  PushButton* owner_;
+};
+
+}  // namespace
+
+PushButton::PushButton() {
+  RegisterProperty("Caption", &PushButton::Caption, &PushButton::SetCaption);
+  RegisterProperty("ButtonStyle", &PushButton::ButtonStyle, &PushButton::SetButtonStyle);
+  RegisterProperty("Default", &PushButton::Default, &PushButton::SetDefault);
+  RegisterProperty("Cancel", &PushButton::Cancel, &PushButton::SetCancel);
+  RegisterProperty("TextFont", &PushButton::TextFont, &PushButton::SetTextFont);
+  RegisterProperty("TextSize", &PushButton::TextSize, &PushButton::SetTextSize);
+  RegisterProperty("TextUnit", &PushButton::TextUnit, &PushButton::SetTextUnit);
+  RegisterProperty("Bold", &PushButton::Bold, &PushButton::SetBold);
+  RegisterProperty("Italic", &PushButton::Italic, &PushButton::SetItalic);
+  RegisterProperty("Underline", &PushButton::Underline, &PushButton::SetUnderline);
+  DeclareEvent<void, Ref<PushButton>>("Open");
+  DeclareEvent<void, Ref<PushButton>>("Action");
+}
+
+PushButton::~PushButton() {
+  if (auto* w = static_cast<PushButtonWidget*>(_Widget())) w->Detach();
+}
+
+QWidget* PushButton::CreateWidget(QWidget* parent) { return new PushButtonWidget(this, parent); }
+
+void PushButton::Constructor() {
+  RectControl::Constructor();
+  auto* w = static_cast<QPushButton*>(_Widget());
+  w->setText(qt::ToQ(caption_));
+  w->setDefault(default_);
+  ApplyFont();
+}
+
+void PushButton::SetCaption(const std::string& caption) {
+  CheckUIThread();
+  caption_ = caption;
+  if (auto* w = static_cast<QPushButton*>(_Widget())) w->setText(qt::ToQ(caption));
+}
+
+void PushButton::SetButtonStyle(std::int64_t style) {
+  if (style != 0) {
+    throw UnsupportedOperationException("PushButton.ButtonStyle " + std::to_string(style) +
+                                        " is not supported; 0 (push button) is");
+  }
+  button_style_ = style;
+}
+
+void PushButton::SetDefault(bool v) {
+  default_ = v;
+  if (auto* w = static_cast<QPushButton*>(_Widget())) w->setDefault(v);
+}
+
+void PushButton::SetCancel(bool v) { cancel_ = v; }
+
+void PushButton::ApplyFont() {
+  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
+}
+
+void PushButton::SetTextFont(const std::string& font) {
+  font_ = font;
+  ApplyFont();
+}
+void PushButton::SetTextSize(double size) {
+  size_ = size;
+  ApplyFont();
+}
+void PushButton::SetTextUnit(std::int64_t unit) {
+  if (unit != 0) throw UnsupportedOperationException("PushButton.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
+  unit_ = unit;
+}
+void PushButton::SetBold(bool v) {
+  bold_ = v;
+  ApplyFont();
+}
+void PushButton::SetItalic(bool v) {
+  italic_ = v;
+  ApplyFont();
+}
+void PushButton::SetUnderline(bool v) {
+  underline_ = v;
+  ApplyFont();
+}
+
+void PushButton::Push() {
+  CheckUIThread();
+  _RaiseAction();
+}
+
+void PushButton::_RaiseOpen() { RaiseEvent<void, Ref<PushButton>>("Open", SelfRef(this)); }
+
+void PushButton::_RaiseAction() { RaiseEvent<void, Ref<PushButton>>("Action", SelfRef(this)); }
+
+}  // namespace fw

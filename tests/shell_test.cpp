@@ -1,0 +1,326 @@
+// The application shell: the menu bar, the application's menu handlers and links, the shortcuts,
+// the build date, the icon, and the about and help windows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/app.h"
+#include "app/icon.h"
+#include "app/main_menu_bar.h"
+#include "app/startup.h"
+#include "framework/conversions.h"
+#include "framework/date.h"
+#include "framework/desktop.h"
+#include "framework/picture.h"
+#include "info_windows/aboutwindow.h"
+#include "info_windows/helpwindow.h"
+#include "tests/support/program.h"
+
+namespace {
+
+using sw_test::ProgramScope;
+
+int CountOpen(const std::string& class_name) {
+  int n = 0;
+  for (const auto& w : fw::OpenWindows()) n += w->ClassName() == class_name;
+  return n;
+}
+
+TEST(MenuBar, HoldsTheFiveMenusWithTheirItemsInOrder) {
+  ProgramScope program;
+  struct Row {
+    const char* menu;
+    const char* name;
+    const char* text;
+    const char* shortcut;  // nullptr: never set (separators)
+  };
+  const Row rows[] = {
+      {"FileMenu", "FileMenu", "&File", ""},
+      {"FileMenu", "FileAboutScorewright", "About Scorewright", "Cmd+A"},
+      {"FileMenu", "FileQuit", "&Quit", "Cmd+Q"},
+      {"EditMenu", "EditMenu", "&Edit", ""},
+      {"EditMenu", "EditUndo", "&Undo", "Cmd+Z"},
+      {"EditMenu", "EditSeparator1", "-", nullptr},
+      {"EditMenu", "EditCut", "Cu&t", "Cmd+X"},
+      {"EditMenu", "EditCopy", "&Copy", "Cmd+C"},
+      {"EditMenu", "EditPaste", "&Paste", "Cmd+V"},
+      {"EditMenu", "EditClear", "&Delete", ""},
+      {"EditMenu", "EditSeparator2", "-", nullptr},
+      {"EditMenu", "EditSelectAll", "Select &All", "Cmd+A"},
+      {"ResetMenu", "ResetMenu", "Reset", ""},
+      {"ResetMenu", "ResetResetfornextstudent", "Reset for next student", "Cmd+R"},
+      {"OurotherappsforteachersMenu", "OurotherappsforteachersMenu", "Other Apps for Teachers", ""},
+      {"OurotherappsforteachersMenu", "InternetKinetora", "Kinetora on the MacAppStore", ""},
+      {"OurotherappsforteachersMenu", "InternetGototheKinetoraWebsite", "Go to the Kinetora Website", ""},
+      {"OurotherappsforteachersMenu", "InternetLikeKinetoraonTwitter", "Like Kinetora on Twitter", ""},
+      {"OurotherappsforteachersMenu", "InternetLikeKinetoraonFacebook", "Like Kinetora on Facebook", ""},
+      {"OurotherappsforteachersMenu", "UntitledSeparator", "-", nullptr},
+      {"OurotherappsforteachersMenu", "InternetTabulix", "Tabulix on the MacAppStore", ""},
+      {"OurotherappsforteachersMenu", "UntitledSeparator0", "-", nullptr},
+      {"OurotherappsforteachersMenu", "InternetEmailSupport", "Email support@kinetora.example", ""},
+      {"HelpMenu", "HelpMenu", "Help", ""},
+      {"HelpMenu", "HelpHelpWindow", "Help Window", ""},
+  };
+  // Flatten the bar as the rows list it: each menu, then its items.
+  std::vector<std::pair<std::string, fw::Ref<fw::MenuItem>>> flat;
+  auto bar = App()->MenuBar();
+  for (std::int64_t i = 0; i < bar->Count(); ++i) {
+    auto menu = bar->Item(i);
+    flat.emplace_back(menu->Name(), menu);
+    for (std::int64_t j = 0; j < menu->Count(); ++j) flat.emplace_back(menu->Name(), menu->Item(j));
+  }
+  ASSERT_EQ(flat.size(), std::size(rows));
+  for (std::size_t i = 0; i < flat.size(); ++i) {
+    const Row& row = rows[i];
+    const auto& [menu, item] = flat[i];
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(menu, row.menu);
+    EXPECT_EQ(item->Name(), row.name);
+    EXPECT_EQ(item->Text(), row.text);
+    EXPECT_TRUE(item->AutoEnable());
+    EXPECT_TRUE(item->Visible());
+    EXPECT_EQ(item->HasKeyboardShortcut(), row.shortcut != nullptr);
+    if (row.shortcut) {
+      EXPECT_EQ(item->KeyboardShortcut(), row.shortcut);
+    }
+    EXPECT_EQ(item->IsA<fw::QuitMenuItem>(), std::string(row.name) == "FileQuit");
+  }
+  EXPECT_EQ(MainMenuBar().get(), bar.get()) << "built once";
+
+  // The grading window shows the bar; its content area keeps the design size beneath it.
+  QMenuBar* qt_bar = program.window()->_QtWindow()->menuBar();
+  QStringList titles;
+  for (QAction* action : qt_bar->actions()) titles << action->text();
+  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Reset", "Other Apps for Teachers", "Help"}));
+  EXPECT_EQ(program.window()->_ContentArea()->size(), QSize(780, 400));
+}
+
+TEST(MenuHandlers, EachLinkHandsExactlyOneUrlToTheDesktop) {
+  ProgramScope program;
+  const std::pair<const char*, const char*> links[] = {
+      {"InternetEmailSupport", "mailto:support@kinetora.example"},
+      {"InternetGototheKinetoraWebsite", "http://www.kinetora.example/"},
+      {"InternetLikeKinetoraonTwitter", "http://www.kinetora.example/twitter"},
+      {"InternetLikeKinetoraonFacebook", "http://www.kinetora.example/facebook"},
+      {"InternetKinetora", "http://www.kinetora.example/store/kinetora"},
+      {"InternetTabulix", "http://www.kinetora.example/store/tabulix"},
+  };
+  std::size_t seen = 0;
+  for (const auto& [name, url] : links) {
+    SCOPED_TRACE(name);
+    ProgramScope::MenuItemNamed(name)->Choose();
+    ASSERT_EQ(program.urls().size(), ++seen);
+    EXPECT_EQ(program.urls().back(), url);
+  }
+  EXPECT_EQ(fw::OpenWindows().size(), 1u) << "links open no window";
+}
+
+TEST(MenuHandlers, AreRegisteredOnTheApplicationInOrderAndReturnTrue) {
+  ProgramScope program;
+  EXPECT_EQ(App()->MenuHandlerNames(),
+            (std::vector<std::string>{"InternetEmailSupport", "InternetGototheKinetoraWebsite",
+                                      "InternetLikeKinetoraonTwitter",
+                                      "InternetLikeKinetoraonFacebook", "InternetKinetora",
+                                      "InternetTabulix", "FileAboutScorewright",
+                                      "HelpHelpWindow"}));
+  for (const auto& name : App()->MenuHandlerNames()) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE((*App()->MenuHandlerFor(name))());
+  }
+}
+
+TEST(InfoWindows, OneOfEachAtATimeAndANewOneAfterClosing) {
+  ProgramScope program;
+  for (const char* item : {"FileAboutScorewright", "HelpHelpWindow"}) {
+    SCOPED_TRACE(item);
+    const std::string cls = std::string(item) == "HelpHelpWindow" ? "helpWindow" : "aboutwindow";
+    ProgramScope::MenuItemNamed(item)->Choose();
+    auto first = fw::_GetImplicitWindow(cls + "." + cls);
+    ASSERT_TRUE(first);
+    ProgramScope::MenuItemNamed(item)->Choose();
+    EXPECT_EQ(CountOpen(cls), 1);
+    first->_QtWindow()->close();
+    EXPECT_EQ(CountOpen(cls), 0);
+    EXPECT_EQ(CountOpen("Scorewright"), 1) << "closing it ends nothing else";
+    ProgramScope::MenuItemNamed(item)->Choose();
+    auto second = fw::_GetImplicitWindow(cls + "." + cls);
+    ASSERT_TRUE(second);
+    EXPECT_NE(second.get(), first.get());
+  }
+  EXPECT_EQ(fw::OpenWindows().size(), 3u);
+}
+
+TEST(InfoWindows, AboutWindowShowsItsDesignAndItsMessages) {
+  ProgramScope program;
+  auto about = aboutwindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(about->_QtWindow()));
+  EXPECT_EQ(about->_ContentArea()->size(), QSize(228, 240));
+  EXPECT_EQ(about->_QtWindow()->windowTitle(), "");
+  EXPECT_FALSE(about->_QtWindow()->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(about->_QtWindow()->minimumSize(), about->_QtWindow()->maximumSize()) << "fixed size";
+  EXPECT_EQ(about->Label1()->Text(), "Scorewright");
+  EXPECT_EQ(about->Label2()->Text(), "Version 1.0.1");
+  EXPECT_EQ(std::count(about->Label3()->Text().begin(), about->Label3()->Text().end(), '\n'), 1);
+
+  QTest::mouseClick(about->Label1()->_Widget(), Qt::LeftButton);
+  EXPECT_TRUE(fw::testing::OpenMessageBoxTexts().empty());
+  QTest::mouseClick(about->Label2()->_Widget(), Qt::LeftButton);
+  QTest::mouseClick(about->Canvas1()->_Widget(), Qt::LeftButton);
+  auto texts = fw::testing::OpenMessageBoxTexts();
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{"Built on 2019-08-06 15:36:14", "Grading is not fun, is it?"}));
+  EXPECT_EQ(about->Label2()->Text(), "Version 1.0.1");
+}
+
+TEST(InfoWindows, AboutWindowDrawsTheIconAcrossTheCanvas) {
+  ProgramScope program;
+  auto about = aboutwindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(about->_QtWindow()));
+  const QImage canvas = about->Canvas1()->_Widget()->grab().toImage();
+  const QImage icon = Scoremill256()->_Image().scaled(100, 100, Qt::IgnoreAspectRatio,
+                                                       Qt::SmoothTransformation);
+  // The centre of the canvas shows the centre of the icon, scaled to 100 x 100.
+  const QColor drawn = canvas.pixelColor(50, 50), expected = icon.pixelColor(50, 50);
+  EXPECT_NEAR(drawn.red(), expected.red(), 40);
+  EXPECT_NEAR(drawn.green(), expected.green(), 40);
+  EXPECT_NEAR(drawn.blue(), expected.blue(), 40);
+  EXPECT_TRUE(fw::testing::Reports().empty());
+}
+
+TEST(InfoWindows, HelpWindowShowsItsFourTexts) {
+  ProgramScope program;
+  auto help = helpWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(help->_QtWindow()));
+  EXPECT_EQ(help->_ContentArea()->size(), QSize(444, 218));
+  EXPECT_EQ(help->_QtWindow()->windowTitle(), "Help Window");
+  EXPECT_EQ(help->Label1()->Text(), "Select how you grade");
+  EXPECT_EQ(help->Label2()->Text().size(), 187u);
+  EXPECT_EQ(help->Label3()->Text(), "Enter the points lost or gained");
+  const std::string text4 = help->Label4()->Text();
+  EXPECT_EQ(text4.size(), 254u);
+  EXPECT_NE(text4.find("\"Graded Points\""), std::string::npos);
+  EXPECT_NE(text4.find("and \xEF\xA3\xBF-R to reset."), std::string::npos);
+  // Drawn with this platform's command key in place of the sign that no font here has.
+  auto* shown = qobject_cast<QLabel*>(help->Label4()->_Widget());
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->text().endsWith("and Ctrl-R to reset."));
+  EXPECT_TRUE(shown->wordWrap());
+  EXPECT_GE(help->Label1()->_Widget()->font().pointSizeF(), 18.0);
+  EXPECT_TRUE(help->Label1()->_Widget()->font().bold());
+}
+
+TEST(Shortcuts, CtrlRResetsFromTheGradingWindowOnly) {
+  ProgramScope program;
+  auto window = program.window();
+  window->LabBox()->SetCell(3, 1, "4");
+  QTest::keyClick(window->_QtWindow(), Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(window->LabBox()->Cell(3, 1), "0");
+
+  window->LabBox()->SetCell(3, 1, "4");
+  auto about = aboutwindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(about->_QtWindow()));
+  QTest::keyClick(about->_QtWindow(), Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(window->LabBox()->Cell(3, 1), "4") << "the about window has no reset handler";
+}
+
+TEST(Shortcuts, CtrlASelectsAllInATextEditorAndOpensAboutElsewhere) {
+  ProgramScope program;
+  auto window = program.window();
+  QApplication::setActiveWindow(window->_QtWindow());
+  auto* field = qobject_cast<QLineEdit*>(window->totalPoints()->_Widget());
+  ASSERT_NE(field, nullptr);
+  field->setFocus();
+  field->deselect();
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(field->selectedText(), "100");
+  EXPECT_EQ(CountOpen("aboutwindow"), 0);
+
+  window->resetButton()->_Widget()->setFocus();
+  QTest::keyClick(window->resetButton()->_Widget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(CountOpen("aboutwindow"), 1);
+}
+
+TEST(Shortcuts, EditItemsActOnTheFocusedField) {
+  ProgramScope program;
+  auto window = program.window();
+  QApplication::setActiveWindow(window->_QtWindow());
+  auto* field = qobject_cast<QLineEdit*>(window->totalPoints()->_Widget());
+  field->setFocus();
+  ProgramScope::MenuItemNamed("EditSelectAll")->Choose();
+  EXPECT_EQ(field->selectedText(), "100");
+  ProgramScope::MenuItemNamed("EditCut")->Choose();
+  EXPECT_EQ(window->totalPoints()->Text(), "");
+  ProgramScope::MenuItemNamed("EditPaste")->Choose();
+  EXPECT_EQ(window->totalPoints()->Text(), "100");
+}
+
+TEST(BuildDate, EachReadIsANewDateOfTheSameMoment) {
+  ProgramScope program;
+  auto first = App()->BuildDate();
+  auto second = App()->BuildDate();
+  EXPECT_NE(first.get(), second.get());
+  EXPECT_EQ(first->TotalSeconds(), 3647950574.0);
+  first->SetTotalSeconds(0);
+  EXPECT_EQ(second->TotalSeconds(), 3647950574.0);
+  EXPECT_EQ(App()->BuildDate()->TotalSeconds(), 3647950574.0);
+  EXPECT_EQ(fw::Str(App()->BuildDate()), "2019-08-06 15:36:14");
+}
+
+TEST(Icon, IsRetriedWhileMissingAndKeptOnceLoaded) {
+  sw_test::RuntimeScope scope;
+  QTemporaryDir folder;
+  fw::testing::SetResourceFolders({folder.path().toStdString()});
+  EXPECT_FALSE(Scoremill256());
+  EXPECT_FALSE(Scoremill256());
+  QImage image(8, 4, QImage::Format_ARGB32);
+  image.fill(Qt::red);
+  ASSERT_TRUE(image.save(QDir(folder.path()).filePath("Scoremill256.png")));
+  auto loaded = Scoremill256();
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded->Width(), 8);
+  QFile::remove(QDir(folder.path()).filePath("Scoremill256.png"));
+  EXPECT_EQ(Scoremill256().get(), loaded.get()) << "loaded once, kept for the run";
+  fw::testing::ResetResourceFolders();
+}
+
+TEST(Icon, AMissingIconPaintsNothingAndIsReported) {
+  ProgramScope program;
+  QTemporaryDir empty;
+  fw::testing::SetResourceFolders({empty.path().toStdString()});
+  auto about = aboutwindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(about->_QtWindow()));
+  about->Canvas1()->_Widget()->repaint();
+  ASSERT_FALSE(fw::testing::Reports().empty());
+  EXPECT_NE(fw::testing::Reports().front().find("NilObjectException"), std::string::npos);
+  fw::testing::ResetResourceFolders();
+}
+
+TEST(Quit, TheQuitItemClosesTheWindowsAndExitsWithZero) {
+  fw::testing::ClearTrace();
+  fw::testing::RecordTrace(true);
+  fw::testing::OnEventLoopStarted([] {
+    ProgramScope::MenuItemNamed("HelpHelpWindow")->Choose();
+    ProgramScope::MenuItemNamed("FileQuit")->Choose();
+  });
+  fw::testing::InterceptUrls([](const std::string&) {});
+  const int status = ScorewrightMain();
+  fw::testing::StopInterceptingUrls();
+  fw::testing::RecordTrace(false);
+  EXPECT_EQ(status, 0);
+  const auto& trace = fw::testing::Trace();
+  EXPECT_NE(std::find(trace.begin(), trace.end(), "MenuItem.Choose:FileQuit"), trace.end());
+  EXPECT_EQ(std::count(trace.begin(), trace.end(), "Quit"), 2)
+      << "the Quit item's, then the grading window's Close asks again";
+}
+
+}  // namespace
