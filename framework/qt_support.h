@@ -16,7 +16,7 @@ inline std::string FromQ(const QString& s) { return s.toStdString(); }
 inline QColor ToQ(Color c) { return QColor(c.red, c.green, c.blue, 255 - c.alpha); }
 
 // The font for a design's TextFont and TextSize: "System" (or empty) is the desktop's default
-// face, and size 0 its default size.
+// face, size 0 its default size, and any other size that many pixels.
 QFont DesignFont(const std::string& family, double size, bool bold = false, bool italic = false,
                  bool underline = false);
 

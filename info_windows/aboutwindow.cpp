@@ -8,7 +8,7 @@
 using namespace fw;
 
 const char* const kCopyrightNotice =
-    "Copyright \u00A9 2019 Tallywright Software.\nAll rights reserved.";
+    "\u00A9 2019 Tallywright Software\nAll rights reserved.";
 
 namespace {
 

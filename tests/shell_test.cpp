@@ -215,7 +215,7 @@ TEST(InfoWindows, HelpWindowShowsItsFourTexts) {
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(shown->text().endsWith("and Ctrl-R to reset."));
   EXPECT_TRUE(shown->wordWrap());
-  EXPECT_GE(help->Label1()->_Widget()->font().pointSizeF(), 18.0);
+  EXPECT_EQ(help->Label1()->_Widget()->font().pixelSize(), 18);
   EXPECT_TRUE(help->Label1()->_Widget()->font().bold());
 }
 
