@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/main_menu_bar.h"
 #include "app/startup.h"
 #include "framework/testing.h"
 #include "framework/window.h"
 #include "grading_window/scorewright.h"
+#include "tests/support/runtime_scope.h"
 
 namespace {
 
@@ -82,11 +84,7 @@ TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {
     previous = at;
   }
   // The application's menu handlers are registered after the object is, before any window.
-  const auto first_handler = IndexOf("Application._AddMenuHandler:");
-  if (first_handler >= 0) {
-    EXPECT_GT(first_handler, IndexOf("_RuntimeRegisterAppObject"));
-    EXPECT_LT(first_handler, IndexOf("Window.Constructor:Scorewright"));
-  }
+  EXPECT_GT(IndexOf("Application._AddMenuHandler:"), IndexOf("_RuntimeRegisterAppObject"));
   EXPECT_FALSE(Traced("_UnhandledException"));
   EXPECT_TRUE(fw::testing::Reports().empty());
 }
@@ -133,7 +131,7 @@ TEST(StartUp, EachFailureEndsWhereItBelongs) {
       {"early start-up", {"_InitPluginEntrypoints"},
        {"Application._x_SetVersionData", "_RuntimeRegisterAppObject", "Application._AddMenuHandler",
         "_RunFrameworkInitialization", "_RuntimeRun"}, true, 1},
-      {"building the menu bar", {"Application.MenuBar"},
+      {"building the menu bar", {"MenuItem.Append"},
        {"_RuntimeRegisterAppObject", "Application._AddMenuHandler", "_RunFrameworkInitialization",
         "Window.Constructor", "_RuntimeRun"}, true, 1},
       {"the framework's initialisation", {"_RunFrameworkInitialization"},
@@ -165,15 +163,35 @@ TEST(StartUp, EachFailureEndsWhereItBelongs) {
 }
 
 TEST(StartUp, AFailedMenuBarLeavesTheApplicationObjectUnregistered) {
-  fw::testing::ClearFaults();
-  fw::testing::FailNext("Application.MenuBar");
-  fw::RuntimeInit();
-  fw::RuntimePerformInitializers();
+  sw_test::RuntimeScope scope;
+  fw::testing::RecordTrace(true);
+  fw::testing::FailNext("MenuItem.Append", 1);
   EXPECT_THROW(_EarlyStartup(), fw::RuntimeException);
+  fw::testing::RecordTrace(false);
   EXPECT_FALSE(fw::_GetAppObject());
   EXPECT_THROW(App()->ShortVersion(), fw::NilObjectException);
-  fw::RuntimePerformFinalizers();
-  fw::RuntimeExit();
+  EXPECT_FALSE(Traced("Application._AddMenuHandler"));
+  // The half-built bar was dropped: the next use builds the whole bar anew.
+  auto bar = MainMenuBar();
+  EXPECT_EQ(bar->Count(), 5);
+  EXPECT_EQ(bar->Child("FileMenu")->Count(), 2);
+}
+
+TEST(StartUp, RegistersTheApplicationsMenuHandlersBeforeTheWindow) {
+  RunProgram([] { CloseGradingWindow(); });
+  std::vector<std::string> registered;
+  for (const auto& entry : Trace()) {
+    if (entry.rfind("Application._AddMenuHandler:", 0) == 0) registered.push_back(entry.substr(28));
+  }
+  EXPECT_EQ(registered, (std::vector<std::string>{
+                            "InternetEmailSupport", "InternetGototheKinetoraWebsite",
+                            "InternetLikeKinetoraonTwitter", "InternetLikeKinetoraonFacebook",
+                            "InternetKinetora", "InternetTabulix", "FileAboutScorewright",
+                            "HelpHelpWindow"}));
+  EXPECT_LT(IndexOf("Application._AddMenuHandler:HelpHelpWindow"),
+            IndexOf("Window.Constructor:Scorewright"));
+  EXPECT_GT(IndexOf("Window._AddMenuHandler:ResetResetfornextstudent"),
+            IndexOf("Window.Constructor:Scorewright"));
 }
 
 TEST(ExceptionHelper, ReturnsRuntimeExceptionsAndPassesOthersOn) {

@@ -1,0 +1,535 @@
+// The grading window as the user drives it: entries typed into the score table, the total field,
+// the grading-mode pop-up and the Reset button; the results, the grade scale and the layout.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTableView>
+#include <QTest>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/desktop.h"
+#include "framework/testing.h"
+#include "grading_window/scorewright.h"
+#include "tests/support/program.h"
+
+namespace {
+
+using sw_test::PixelAt;
+using sw_test::ProgramScope;
+using GradingWindow = fw::Ref<class Scorewright>;
+
+constexpr int kRows = 100;
+const char* const kLostExplanation =
+    "Enter lost points per question into the second column as you grade";
+const char* const kGainedExplanation =
+    "Enter gained points per question into the second column as you grade";
+
+QTableView* View(const GradingWindow& w) { return w->LabBox()->_View(); }
+
+QLineEdit* Editor(const GradingWindow& w) {
+  fw::Ref<fw::TextEdit> active = w->LabBox()->ActiveCell();
+  return active ? active->_Editor() : nullptr;
+}
+
+// The cell under the open editor, or (-1, -1) when no cell is being edited.
+std::pair<int, int> EditedCell(const GradingWindow& w) {
+  QLineEdit* editor = Editor(w);
+  if (!editor) return {-1, -1};
+  const QModelIndex index = View(w)->indexAt(editor->geometry().center());
+  return {index.row(), index.column()};
+}
+
+std::pair<int, int> CurrentCell(const GradingWindow& w) {
+  const QModelIndex index = View(w)->currentIndex();
+  return {index.row(), index.column()};
+}
+
+std::vector<std::string> Column(const GradingWindow& w, int column) {
+  std::vector<std::string> texts;
+  for (int r = 0; r < kRows; ++r) texts.push_back(w->LabBox()->Cell(r, column));
+  return texts;
+}
+
+// The three result labels: percentage, points, lost.
+std::vector<std::string> Results(const GradingWindow& w) {
+  return {w->percentageLabel()->Text(), w->pointsLabel()->Text(), w->lostLabel()->Text()};
+}
+
+void ClickCell(const GradingWindow& w, int row, int column) {
+  QTableView* view = View(w);
+  const QModelIndex index = view->model()->index(row, column);
+  view->scrollTo(index);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+}
+
+// Clicks the entry cell of the row and types the text over the cell's text.
+void TypeEntry(const GradingWindow& w, int row, const char* text) {
+  ClickCell(w, row, 1);
+  QLineEdit* editor = Editor(w);
+  ASSERT_NE(editor, nullptr) << "row " << row;
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+}
+
+void TypeTotal(const GradingWindow& w, const char* text) {
+  auto* field = qobject_cast<QLineEdit*>(w->totalPoints()->_Widget());
+  ASSERT_NE(field, nullptr);
+  field->selectAll();
+  if (*text == '\0') {
+    QTest::keyClick(field, Qt::Key_Backspace);
+  } else {
+    QTest::keyClicks(field, text);
+  }
+  ASSERT_EQ(w->totalPoints()->Text(), text);
+}
+
+// Chooses the row of the grading-mode pop-up with the arrow keys, as the user does.
+void ChooseMode(const GradingWindow& w, std::int64_t mode) {
+  auto* combo = qobject_cast<QComboBox*>(w->gradingTypePop()->_Widget());
+  ASSERT_NE(combo, nullptr);
+  QTest::keyClick(combo, mode > w->gradingTypePop()->ListIndex() ? Qt::Key_Down : Qt::Key_Up);
+  ASSERT_EQ(w->gradingTypePop()->ListIndex(), mode);
+}
+
+TEST(GradingWindowStart, ShowsTheProblemsTheFirstResultsAndTheFirstEntryBeingEdited) {
+  ProgramScope program;
+  auto w = program.window();
+  auto list = w->LabBox();
+  ASSERT_EQ(list->ListCount(), kRows);
+  std::vector<std::string> numbers, zeros(kRows, "0");
+  for (int r = 1; r <= kRows; ++r) numbers.push_back(std::to_string(r));
+  EXPECT_EQ(Column(w, 0), numbers);
+  EXPECT_EQ(Column(w, 1), zeros);
+  EXPECT_EQ(list->Heading(0), "Problem #");
+  EXPECT_EQ(list->Heading(1), "Graded Points");
+  EXPECT_EQ(list->Heading(2), "Points Incorrect");
+  EXPECT_EQ(list->Heading(3), "Percentage");
+  EXPECT_EQ(w->ExplanationLabel()->Text(), kLostExplanation);
+  EXPECT_EQ(Results(w), (std::vector<std::string>{"100.00%", "100/100", "0"}));
+
+  QLineEdit* editor = Editor(w);
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(EditedCell(w), std::make_pair(0, 1));
+  EXPECT_EQ(CurrentCell(w), std::make_pair(0, 1));
+  EXPECT_EQ(editor->selectedText(), "0");
+
+  auto pop = w->gradingTypePop();
+  EXPECT_EQ(pop->ListIndex(), 0);
+  ASSERT_EQ(pop->ListCount(), 2);
+  EXPECT_EQ(pop->List(0), "Grade as lost points");
+  EXPECT_EQ(pop->List(1), "Grade as gained points");
+  EXPECT_EQ(qobject_cast<QComboBox*>(pop->_Widget())->currentText(), "Grade as lost points");
+}
+
+TEST(GradingWindowCalculation, ResultsAndGradeScaleFollowTheTotalTheModeAndTheEntries) {
+  struct ScaleRow {
+    int row;
+    const char* points;
+    const char* percentage;
+  };
+  struct Case {
+    const char* name;
+    std::int64_t mode;
+    const char* total;  // nullptr: the total stays 100
+    std::vector<const char*> entries;  // typed into rows 0, 1, ...
+    std::vector<std::string> results;  // percentage, points, lost
+    int scale_rows;  // rows 0 .. scale_rows - 1 show the scale; the others are blank
+    std::vector<ScaleRow> scale;
+  };
+  const std::vector<const char*> ten_tenths(10, "0.1");
+  const Case cases[] = {
+      {"StartLost", 0, nullptr, {}, {"100.00%", "100/100", "0"}, 100,
+       {{0, "0", "100.00%"}, {99, "99", "1.00%"}}},
+      {"StartGained", 1, nullptr, {}, {"0.00%", "0/100", "100"}, 100,
+       {{0, "100", "100.00%"}, {99, "1", "1.00%"}}},
+      {"LostFractionalEntries", 0, "20", {"2", "1.5"}, {"82.50%", "16.5/20", "3.5"}, 21,
+       {{0, "0", "100.00%"}, {10, "10", "50.00%"}, {20, "20", "0.00%"}}},
+      {"GainedFractionalTotal", 1, "10.5", {"3", "2.25", "4"}, {"88.10%", "9.25/10.5", "1.25"}, 11,
+       {{0, "10.5", "100.00%"}, {10, "0.5", "4.76%"}}},
+      // The Single 99.375 formats as 99.38; the Double quotient 99.374997... would give 99.37.
+      {"LostPercentageRoundedToSingleFirst", 0, "16", {"0.1"}, {"99.38%", "15.9/16", "0.1"}, 17,
+       {{16, "16", "0.00%"}}},
+      {"LostSingleSumOfTenTenthsPassesTheTotal", 0, "1", ten_tenths,
+       {"0.00%", "-1.192093e-07/1", "1"}, 2, {{0, "0", "100.00%"}, {1, "1", "0.00%"}}},
+      {"LostZeroTotal", 0, "0", {}, {"NaN%", "0/0", "0"}, 1, {{0, "0", "NaN%"}}},
+      {"GainedEmptyTotal", 1, "", {}, {"NaN%", "0/0", "0"}, 1, {{0, "0", "NaN%"}}},
+      {"LostTextTotalWithAnEntry", 0, "abc", {"5"}, {"-Infinity%", "-5/0", "5"}, 1,
+       {{0, "0", "NaN%"}}},
+      {"GainedZeroTotalWithAnEntry", 1, "0", {"5"}, {"Infinity%", "5/0", "-5"}, 1,
+       {{0, "0", "NaN%"}}},
+      {"LostNegativeTotal", 0, "-5", {}, {"100.00%", "-5/-5", "0"}, 0, {}},
+      {"GainedNegativeTotalShowsNoMinusOnZero", 1, "-5", {}, {"0.00%", "0/-5", "-5"}, 0, {}},
+      {"LostEntriesAboveTheTotal", 0, "10", {"5", "7"}, {"-20.00%", "-2/10", "12"}, 11,
+       {{10, "10", "0.00%"}}},
+      {"GainedEntriesAboveTheTotal", 1, "10", {"5", "7"}, {"120.00%", "12/10", "-2"}, 11,
+       {{0, "10", "100.00%"}, {10, "0", "0.00%"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramScope program;
+    auto w = program.window();
+    if (c.mode != 0) ChooseMode(w, c.mode);
+    if (c.total) TypeTotal(w, c.total);
+    for (std::size_t i = 0; i < c.entries.size(); ++i) {
+      TypeEntry(w, static_cast<int>(i), c.entries[i]);
+      ASSERT_EQ(w->LabBox()->Cell(static_cast<std::int64_t>(i), 1), c.entries[i]);
+    }
+
+    EXPECT_EQ(Results(w), c.results);
+    std::vector<int> wrongly_filled;
+    for (int r = 0; r < kRows; ++r) {
+      const bool filled = r < c.scale_rows;
+      if ((w->LabBox()->Cell(r, 2).empty() == filled) || (w->LabBox()->Cell(r, 3).empty() == filled)) {
+        wrongly_filled.push_back(r);
+      }
+    }
+    EXPECT_EQ(wrongly_filled, std::vector<int>{}) << "rows that should be the other of filled/blank";
+    for (const ScaleRow& s : c.scale) {
+      SCOPED_TRACE("scale row " + std::to_string(s.row));
+      EXPECT_EQ(w->LabBox()->Cell(s.row, 2), s.points);
+      EXPECT_EQ(w->LabBox()->Cell(s.row, 3), s.percentage);
+    }
+  }
+}
+
+TEST(GradingWindowCalculation, AnEntryLeavesTheGradeScaleAndTheTotalRedrawsIt) {
+  ProgramScope program;
+  auto w = program.window();
+  ChooseMode(w, 1);
+  TypeTotal(w, "20");
+  const std::vector<std::string> points = Column(w, 2), percentages = Column(w, 3);
+
+  TypeEntry(w, 2, "4");
+  EXPECT_EQ(w->pointsLabel()->Text(), "4/20");
+  EXPECT_EQ(Column(w, 2), points);
+  EXPECT_EQ(Column(w, 3), percentages);
+
+  TypeTotal(w, "30");
+  EXPECT_EQ(w->pointsLabel()->Text(), "4/30");
+  EXPECT_EQ(w->LabBox()->Cell(0, 2), "30");
+  EXPECT_EQ(w->LabBox()->Cell(10, 3), "66.67%");
+  EXPECT_EQ(w->LabBox()->Cell(30, 2), "0");
+  EXPECT_EQ(w->LabBox()->Cell(31, 2), "");
+}
+
+TEST(GradingWindowMode, EveryIndexButZeroGradesGainedPointsAndLostRestoresItsTexts) {
+  ProgramScope program;
+  auto w = program.window();
+  TypeEntry(w, 0, "4");
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+    std::int64_t index;
+    const char* explanation;
+    const char* heading;
+    std::vector<std::string> results;
+    const char* first_scale_points;
+  };
+  const Step steps[] = {
+      {"NoRowChosen", [&] { w->gradingTypePop()->SetListIndex(-1); }, -1, kGainedExplanation,
+       "Points Correct", {"4.00%", "4/100", "96"}, "100"},
+      {"LostChosenByTheUser", [&] { ChooseMode(w, 0); }, 0, kLostExplanation, "Points Incorrect",
+       {"96.00%", "96/100", "4"}, "0"},
+      {"GainedChosenByTheUser", [&] { ChooseMode(w, 1); }, 1, kGainedExplanation, "Points Correct",
+       {"4.00%", "4/100", "96"}, "100"},
+      {"LostChosenAgain", [&] { ChooseMode(w, 0); }, 0, kLostExplanation, "Points Incorrect",
+       {"96.00%", "96/100", "4"}, "0"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.act();
+    EXPECT_EQ(w->gradingTypePop()->ListIndex(), step.index);
+    EXPECT_EQ(w->ExplanationLabel()->Text(), step.explanation);
+    EXPECT_EQ(w->LabBox()->Heading(2), step.heading);
+    EXPECT_EQ(Results(w), step.results);
+    EXPECT_EQ(w->LabBox()->Cell(0, 2), step.first_scale_points);
+  }
+}
+
+TEST(GradingWindowKeys, ReturnEnterAndTheArrowsMoveTheEditOneRowAndComputeNothing) {
+  struct Row {
+    const char* name;
+    int from;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int to;
+  };
+  const Row rows[] = {
+      {"ReturnMovesDown", 0, Qt::Key_Return, Qt::NoModifier, 1},
+      {"ReturnReachesTheLastRow", 98, Qt::Key_Return, Qt::NoModifier, 99},
+      {"ReturnOnTheLastRowStays", 99, Qt::Key_Return, Qt::NoModifier, 99},
+      {"KeypadEnterMovesDown", 3, Qt::Key_Enter, Qt::KeypadModifier, 4},
+      {"UpMovesUp", 5, Qt::Key_Up, Qt::NoModifier, 4},
+      {"DownMovesDown", 5, Qt::Key_Down, Qt::NoModifier, 6},
+      {"UpOnTheFirstRowStays", 0, Qt::Key_Up, Qt::NoModifier, 0},
+      {"DownOnTheLastRowStays", 99, Qt::Key_Down, Qt::NoModifier, 99},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    w->LabBox()->EditCell(row.from, 1);
+    QLineEdit* editor = Editor(w);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "3");
+    const std::vector<std::string> entries = Column(w, 1), results = Results(w);
+    ASSERT_EQ(results, (std::vector<std::string>{"97.00%", "97/100", "3"}));
+
+    QTest::keyClick(editor, row.key, row.modifiers);
+
+    EXPECT_EQ(EditedCell(w), std::make_pair(row.to, 1));
+    EXPECT_EQ(CurrentCell(w), std::make_pair(row.to, 1));
+    EXPECT_EQ(Column(w, 1), entries) << "the key typed nothing";
+    EXPECT_EQ(Results(w), results);
+    ASSERT_NE(Editor(w), nullptr);
+    if (row.to != row.from) {
+      EXPECT_EQ(Editor(w)->selectedText(), "0");
+    } else {
+      EXPECT_EQ(Editor(w), editor);
+      EXPECT_EQ(editor->text(), "3");
+    }
+  }
+}
+
+TEST(GradingWindowKeys, ADigitTypedWhileUpIsHeldMovesUpOnceMoreAndLandsInTheNewRow) {
+  ProgramScope program;
+  auto w = program.window();
+  w->LabBox()->EditCell(5, 1);
+  QTest::keyPress(Editor(w), Qt::Key_Up);
+  ASSERT_EQ(EditedCell(w), std::make_pair(4, 1));
+
+  QTest::keyClick(Editor(w), Qt::Key_7);
+  EXPECT_EQ(EditedCell(w), std::make_pair(3, 1));
+  EXPECT_EQ(CurrentCell(w), std::make_pair(3, 1));
+  EXPECT_EQ(w->LabBox()->Cell(3, 1), "7");
+  EXPECT_EQ(w->LabBox()->Cell(4, 1), "0");
+  EXPECT_EQ(Results(w), (std::vector<std::string>{"93.00%", "93/100", "7"}));
+
+  QTest::keyRelease(Editor(w), Qt::Key_Up);
+  QTest::keyClick(Editor(w), Qt::Key_1);
+  EXPECT_EQ(EditedCell(w), std::make_pair(3, 1)) << "released, Up moves nothing";
+  EXPECT_EQ(w->LabBox()->Cell(3, 1), "71");
+}
+
+TEST(GradingWindowKeys, AHeldKeyIsForgottenWhenTheApplicationDeactivates) {
+  ProgramScope program;
+  auto w = program.window();
+  w->LabBox()->EditCell(5, 1);
+  QTest::keyPress(Editor(w), Qt::Key_Up);
+  ASSERT_EQ(EditedCell(w), std::make_pair(4, 1));
+
+  QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+  QCoreApplication::sendEvent(qApp, &inactive);
+  QTest::keyClick(Editor(w), Qt::Key_7);
+
+  EXPECT_EQ(EditedCell(w), std::make_pair(4, 1));
+  EXPECT_EQ(w->LabBox()->Cell(4, 1), "7");
+  EXPECT_EQ(w->LabBox()->Cell(3, 1), "0");
+  QTest::keyRelease(Editor(w), Qt::Key_Up);
+}
+
+TEST(GradingWindowClicks, OnlyTheEntryColumnStartsAnEdit) {
+  constexpr int kRow = 3;
+  for (int column = 0; column < 4; ++column) {
+    SCOPED_TRACE("column " + std::to_string(column));
+    ProgramScope program;
+    auto w = program.window();
+    const std::vector<std::string> results = Results(w);
+    ClickCell(w, kRow, column);
+    if (column == 1) {
+      EXPECT_EQ(EditedCell(w), std::make_pair(kRow, 1));
+      EXPECT_EQ(CurrentCell(w), std::make_pair(kRow, 1));
+      ASSERT_NE(Editor(w), nullptr);
+      EXPECT_EQ(Editor(w)->selectedText(), "");
+      EXPECT_EQ(Editor(w)->cursorPosition(), 1);
+    } else {
+      EXPECT_NE(EditedCell(w).first, kRow);
+    }
+    EXPECT_EQ(Results(w), results);
+  }
+}
+
+TEST(GradingWindowClicks, AHeadingClickLeavesTheRowsInOrder) {
+  ProgramScope program;
+  auto w = program.window();
+  TypeEntry(w, 1, "5");
+  std::vector<std::string> numbers;
+  for (int r = 1; r <= kRows; ++r) numbers.push_back(std::to_string(r));
+  QHeaderView* header = View(w)->horizontalHeader();
+  for (int column = 0; column < 4; ++column) {
+    SCOPED_TRACE("heading " + std::to_string(column));
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Column(w, 0), numbers);
+    EXPECT_EQ(w->LabBox()->Cell(1, 1), "5");
+  }
+}
+
+TEST(GradingWindowEditing, RecalculatingOnEachKeystrokeKeepsTheEditorsCursorAndUndo) {
+  ProgramScope program;
+  auto w = program.window();
+  QPointer<QLineEdit> editor = Editor(w);
+  ASSERT_TRUE(editor);
+  QTest::keyClicks(editor, "12");
+  QCoreApplication::processEvents();  // the cells written by the calculation reach the view
+
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(Editor(w), editor.data());
+  EXPECT_EQ(editor->text(), "12");
+  EXPECT_EQ(editor->cursorPosition(), 2);
+  EXPECT_TRUE(editor->isUndoAvailable());
+  EXPECT_EQ(Results(w), (std::vector<std::string>{"88.00%", "88/100", "12"}));
+  EXPECT_EQ(w->LabBox()->Cell(99, 3), "1.00%");
+  EXPECT_TRUE(fw::testing::Reports().empty());
+
+  QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(editor->text(), "0");
+  EXPECT_EQ(w->LabBox()->Cell(0, 1), "0");
+  EXPECT_EQ(Results(w), (std::vector<std::string>{"100.00%", "100/100", "0"}));
+}
+
+TEST(GradingWindowEditing, TheEditSurvivesTheWindowLosingActivation) {
+  ProgramScope program;
+  auto w = program.window();
+  QPointer<QLineEdit> editor = Editor(w);
+  ASSERT_TRUE(editor);
+  QTest::keyClicks(editor, "3");
+
+  QFocusEvent focus_out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QCoreApplication::sendEvent(editor, &focus_out);
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(Editor(w), editor.data());
+  EXPECT_EQ(editor->text(), "3");
+
+  fw::MsgBox("Saved");
+  ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMessageBox*>(QApplication::activeWindow()); }));
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(Editor(w), editor.data());
+  EXPECT_EQ(editor->text(), "3");
+  EXPECT_EQ(EditedCell(w), std::make_pair(0, 1));
+  EXPECT_EQ(w->LabBox()->Cell(0, 1), "3");
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(top)) box->close();
+  }
+}
+
+TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry) {
+  struct Row {
+    const char* name;
+    std::function<void(const GradingWindow&)> reset;
+  };
+  const Row rows[] = {
+      {"ResetButtonClicked",
+       [](const GradingWindow& w) { QTest::mouseClick(w->resetButton()->_Widget(), Qt::LeftButton); }},
+      {"MenuItemChosen",
+       [](const GradingWindow&) { ProgramScope::MenuItemNamed("ResetResetfornextstudent")->Choose(); }},
+      {"MenuHandlerCalled",
+       [](const GradingWindow& w) { EXPECT_TRUE(w->_ResetResetfornextstudent_Action()); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    TypeTotal(w, "50");
+    ChooseMode(w, 1);
+    TypeEntry(w, 0, "3");
+    TypeEntry(w, 1, "4");
+    // The last entry is left being edited on the last row.
+    w->LabBox()->EditCell(99, 1);
+    Editor(w)->selectAll();
+    QTest::keyClicks(Editor(w), "5");
+    ASSERT_EQ(w->pointsLabel()->Text(), "12/50");
+
+    row.reset(w);
+
+    EXPECT_EQ(w->totalPoints()->Text(), "50");
+    EXPECT_EQ(w->gradingTypePop()->ListIndex(), 1);
+    EXPECT_EQ(Column(w, 1), std::vector<std::string>(kRows, "0"));
+    EXPECT_EQ(Results(w), (std::vector<std::string>{"0.00%", "0/50", "50"}));
+    EXPECT_EQ(EditedCell(w), std::make_pair(0, 1));
+    EXPECT_EQ(CurrentCell(w), std::make_pair(0, 1));
+    ASSERT_NE(Editor(w), nullptr);
+    EXPECT_EQ(Editor(w)->text(), "0");
+    EXPECT_EQ(Editor(w)->selectedText(), "");
+  }
+}
+
+TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {
+  ProgramScope program;
+  auto w = program.window();
+  QWidget* content = w->_ContentArea();
+  QCoreApplication::processEvents();
+  const QImage image = content->grab().toImage();
+  const std::vector<int> dark_blue{7, 63, 128}, teal{16, 127, 128}, grey{102, 102, 102};
+  EXPECT_EQ(PixelAt(image, 250, 10), dark_blue);
+  EXPECT_EQ(PixelAt(image, 600, 10), teal);
+  EXPECT_EQ(PixelAt(image, 500, 150), grey) << "over the table's last pixel column";
+  EXPECT_EQ(PixelAt(image, 500, 232), grey);
+  EXPECT_EQ(PixelAt(image, 500, 320), grey);
+  EXPECT_EQ(PixelAt(image, 600, 166), grey) << "over the top of the percentage";
+
+  QTableView* view = View(w);
+  auto pixel_in_cell = [&](int row, int column, int from_right) {
+    const QRect cell = view->visualRect(view->model()->index(row, column));
+    const QPoint at = view->viewport()->mapTo(content, QPoint(cell.right() - from_right, cell.center().y()));
+    return PixelAt(image, at.x(), at.y());
+  };
+  EXPECT_EQ(pixel_in_cell(0, 0, 3), (std::vector<int>{238, 243, 254}));
+  EXPECT_EQ(pixel_in_cell(0, 2, 3), (std::vector<int>{240, 240, 240}));
+  EXPECT_EQ(pixel_in_cell(1, 0, 3), (std::vector<int>{255, 255, 255}));
+  EXPECT_EQ(pixel_in_cell(1, 2, 3), (std::vector<int>{255, 255, 255}));
+  EXPECT_EQ(pixel_in_cell(1, 2, 0), (std::vector<int>{230, 230, 230})) << "the divider";
+
+  EXPECT_EQ(content->childAt(600, 23), w->Label10()->_Widget());
+  EXPECT_NE(content->childAt(600, 10), w->Label10()->_Widget()) << "under the teal bar";
+
+  const QFont font = w->percentageLabel()->_Widget()->font();
+  EXPECT_TRUE(QFontDatabase::families().contains(QFontInfo(font).family()))
+      << QFontInfo(font).family().toStdString();
+
+  std::map<std::string, QRect> before;
+  for (const auto& control : w->Controls()) before[control->Name()] = control->_Widget()->geometry();
+  QMainWindow* qt_window = w->_QtWindow();
+  qt_window->resize(qt_window->size() + QSize(100, 50));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return content->size() == QSize(880, 450); }));
+  QCoreApplication::processEvents();
+  for (const auto& control : w->Controls()) {
+    const std::string name = control->Name();
+    SCOPED_TRACE(name);
+    QRect expected = before[name];
+    if (name == "Rectangle3" || name == "Rectangle4" || name == "Rectangle5" || name == "Rectangle6") {
+      expected.setWidth(380);
+    } else if (name == "LabBox") {
+      expected.setHeight(427);
+    }
+    EXPECT_EQ(control->_Widget()->geometry(), expected);
+  }
+
+  EXPECT_EQ(qt_window->minimumSize() - QSize(0, qt_window->menuBar()->height()), QSize(780, 400));
+  qt_window->resize(300, 200);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(content->size(), QSize(780, 400));
+}
+
+}  // namespace
