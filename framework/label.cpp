@@ -59,12 +59,6 @@ std::string CommandKeyName() {
 
 Label::Label() {
   RegisterProperty("Text", &Label::Text, &Label::SetText);
-  RegisterProperty("TextFont", &Label::TextFont, &Label::SetTextFont);
-  RegisterProperty("TextSize", &Label::TextSize, &Label::SetTextSize);
-  RegisterProperty("TextUnit", &Label::TextUnit, &Label::SetTextUnit);
-  RegisterProperty("Bold", &Label::Bold, &Label::SetBold);
-  RegisterProperty("Italic", &Label::Italic, &Label::SetItalic);
-  RegisterProperty("Underline", &Label::Underline, &Label::SetUnderline);
   RegisterProperty("TextColor", &Label::TextColor, &Label::SetTextColor);
   RegisterProperty("TextAlign", &Label::TextAlign, &Label::SetTextAlign);
   RegisterProperty("MultiLine", &Label::MultiLine, &Label::SetMultiLine);
@@ -96,9 +90,6 @@ void Label::SetText(const std::string& text) {
   if (auto* w = static_cast<QLabel*>(_Widget())) w->setText(qt::ToQ(DisplayedText()));
 }
 
-void Label::ApplyFont() {
-  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
-}
 
 void Label::ApplyAlignment() {
   auto* w = static_cast<QLabel*>(_Widget());
@@ -110,30 +101,6 @@ void Label::ApplyAlignment() {
   w->setWordWrap(multiline_);
 }
 
-void Label::SetTextFont(const std::string& font) {
-  font_ = font;
-  ApplyFont();
-}
-void Label::SetTextSize(double size) {
-  size_ = size;
-  ApplyFont();
-}
-void Label::SetTextUnit(std::int64_t unit) {
-  if (unit != 0) throw UnsupportedOperationException("Label.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
-  unit_ = unit;
-}
-void Label::SetBold(bool v) {
-  bold_ = v;
-  ApplyFont();
-}
-void Label::SetItalic(bool v) {
-  italic_ = v;
-  ApplyFont();
-}
-void Label::SetUnderline(bool v) {
-  underline_ = v;
-  ApplyFont();
-}
 void Label::SetTextColor(Color c) {
   color_ = c;
   if (auto* w = _Widget()) {

@@ -2,11 +2,11 @@
 // that lies on a coloured bar shows the bar behind its text.
 #pragma once
 
-#include "framework/control.h"
+#include "framework/text_control.h"
 
 namespace fw {
 
-class Label : public RectControl {
+class Label : public TextControl {
  public:
   static constexpr const char* kClassName = "Label";
   Label();
@@ -17,18 +17,6 @@ class Label : public RectControl {
   void SetText(const std::string& text);
   std::string DisplayedText() const;
 
-  const std::string& TextFont() const { return font_; }
-  void SetTextFont(const std::string& font);
-  double TextSize() const { return size_; }
-  void SetTextSize(double size);
-  std::int64_t TextUnit() const { return unit_; }
-  void SetTextUnit(std::int64_t unit);
-  bool Bold() const { return bold_; }
-  void SetBold(bool v);
-  bool Italic() const { return italic_; }
-  void SetItalic(bool v);
-  bool Underline() const { return underline_; }
-  void SetUnderline(bool v);
   Color TextColor() const { return color_; }
   void SetTextColor(Color c);
   std::int64_t TextAlign() const { return align_; }
@@ -50,12 +38,10 @@ class Label : public RectControl {
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
-  void ApplyFont();
   void ApplyAlignment();
-  std::string text_, font_ = "System", data_source_, data_field_;
-  double size_ = 0;
-  std::int64_t unit_ = 0, align_ = 0;
-  bool bold_ = false, italic_ = false, underline_ = false, multiline_ = false, selectable_ = false;
+  std::string text_, data_source_, data_field_;
+  std::int64_t align_ = 0;
+  bool multiline_ = false, selectable_ = false;
   Color color_{0, 0, 0, 0};
 };
 

@@ -605,12 +605,6 @@ Listbox::Listbox() : parts_(std::make_unique<Parts>()) {
   RegisterProperty("DropIndicatorVisible", &Listbox::DropIndicatorVisible, &Listbox::SetDropIndicatorVisible);
   RegisterProperty("Hierarchical", &Listbox::Hierarchical, &Listbox::SetHierarchical);
   RegisterProperty("HeadingIndex", &Listbox::HeadingIndex, &Listbox::SetHeadingIndex);
-  RegisterProperty("TextFont", &Listbox::TextFont, &Listbox::SetTextFont);
-  RegisterProperty("TextSize", &Listbox::TextSize, &Listbox::SetTextSize);
-  RegisterProperty("TextUnit", &Listbox::TextUnit, &Listbox::SetTextUnit);
-  RegisterProperty("Bold", &Listbox::Bold, &Listbox::SetBold);
-  RegisterProperty("Italic", &Listbox::Italic, &Listbox::SetItalic);
-  RegisterProperty("Underline", &Listbox::Underline, &Listbox::SetUnderline);
   DeclareEvent<void, Ref<Listbox>>("Open");
   DeclareEvent<bool, Ref<Listbox>, std::int64_t, std::int64_t, std::int64_t, std::int64_t>("CellClick");
   DeclareEvent<void, Ref<Listbox>, std::int64_t, std::int64_t>("CellTextChange");
@@ -879,49 +873,16 @@ void Listbox::SetHeadingIndex(std::int64_t column) {
   ApplyHeading();
 }
 
-void Listbox::SetTextFont(const std::string& font) {
-  CheckUIThread();
-  font_ = font;
-  ApplyFont();
-}
 
-void Listbox::SetTextSize(double size) {
-  CheckUIThread();
-  if (!(size >= 0)) throw OutOfBoundsException("Listbox " + Name() + ".TextSize " + std::to_string(size) + " is negative");
-  text_size_ = size;
-  ApplyFont();
-}
 
-void Listbox::SetTextUnit(std::int64_t unit) {
-  if (unit != 0) {
-    throw UnsupportedOperationException("Listbox " + Name() + ".TextUnit " + std::to_string(unit) +
-                                        " is not supported; 0 (points) is");
-  }
-  text_unit_ = unit;
-}
 
-void Listbox::SetBold(bool v) {
-  CheckUIThread();
-  bold_ = v;
-  ApplyFont();
-}
 
-void Listbox::SetItalic(bool v) {
-  CheckUIThread();
-  italic_ = v;
-  ApplyFont();
-}
 
-void Listbox::SetUnderline(bool v) {
-  CheckUIThread();
-  underline_ = v;
-  ApplyFont();
-}
 
 void Listbox::ApplyFont() {
   ListView* view = parts_->view;
   if (!view) return;
-  view->setFont(qt::DesignFont(font_, text_size_, bold_, italic_, underline_));
+  view->setFont(qt::DesignFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
   ApplyRowHeight();
 }
 

@@ -25,7 +25,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/control.h"
+#include "framework/text_control.h"
 #include "framework/graphics.h"
 
 class QLineEdit;
@@ -61,7 +61,7 @@ class TextEdit : public Object {
   std::unique_ptr<Link> link_;
 };
 
-class Listbox : public RectControl {
+class Listbox : public TextControl {
  public:
   static constexpr const char* kClassName = "Listbox";
   Listbox();
@@ -116,18 +116,6 @@ class Listbox : public RectControl {
   // The column whose heading shows the sort indicator; -1: none.
   std::int64_t HeadingIndex() const { return heading_index_; }
   void SetHeadingIndex(std::int64_t column);
-  const std::string& TextFont() const { return font_; }
-  void SetTextFont(const std::string& font);
-  double TextSize() const { return text_size_; }
-  void SetTextSize(double size);
-  std::int64_t TextUnit() const { return text_unit_; }
-  void SetTextUnit(std::int64_t unit);
-  bool Bold() const { return bold_; }
-  void SetBold(bool v);
-  bool Italic() const { return italic_; }
-  void SetItalic(bool v);
-  bool Underline() const { return underline_; }
-  void SetUnderline(bool v);
 
   // Contents. A row or column outside the list raises OutOfBoundsException.
   std::int64_t ListCount() const;
@@ -170,7 +158,7 @@ class Listbox : public RectControl {
  private:
   void CheckRow(const char* operation, std::int64_t row) const;
   void CheckColumn(const char* operation, std::int64_t column) const;
-  void ApplyFont();
+  void ApplyFont() override;
   void ApplyRowHeight();
   void ApplyScrollBars();
   void ApplyGrid();
@@ -178,14 +166,12 @@ class Listbox : public RectControl {
   void ApplyColumnWidths();
 
   std::unique_ptr<Parts> parts_;
-  std::string column_widths_, initial_value_, font_ = "System";
+  std::string column_widths_, initial_value_;
   std::int64_t default_row_height_ = -1, grid_horizontal_ = 0, grid_vertical_ = 0;
-  std::int64_t selection_type_ = 0, heading_index_ = -1, text_unit_ = 0;
-  double text_size_ = 0;
+  std::int64_t selection_type_ = 0, heading_index_ = -1;
   bool has_heading_ = false, border_ = true, scroll_vertical_ = true, scroll_horizontal_ = false;
   bool auto_hide_scrollbars_ = true, use_focus_ring_ = true, requires_selection_ = false;
   bool columns_resizable_ = false, drop_indicator_visible_ = false;
-  bool bold_ = false, italic_ = false, underline_ = false;
 };
 
 }  // namespace fw

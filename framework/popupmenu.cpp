@@ -46,12 +46,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
 PopupMenu::PopupMenu() {
   RegisterProperty("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue);
   RegisterProperty("ListIndex", &PopupMenu::ListIndex, &PopupMenu::SetListIndex);
-  RegisterProperty("TextFont", &PopupMenu::TextFont, &PopupMenu::SetTextFont);
-  RegisterProperty("TextSize", &PopupMenu::TextSize, &PopupMenu::SetTextSize);
-  RegisterProperty("TextUnit", &PopupMenu::TextUnit, &PopupMenu::SetTextUnit);
-  RegisterProperty("Bold", &PopupMenu::Bold, &PopupMenu::SetBold);
-  RegisterProperty("Italic", &PopupMenu::Italic, &PopupMenu::SetItalic);
-  RegisterProperty("Underline", &PopupMenu::Underline, &PopupMenu::SetUnderline);
   DeclareEvent<void, Ref<PopupMenu>>("Open");
   DeclareEvent<void, Ref<PopupMenu>>("Change");
 }
@@ -136,34 +130,7 @@ void PopupMenu::_ChosenInWidget(std::int64_t index) {
   CallFromQt([this] { _RaiseChange(); });
 }
 
-void PopupMenu::ApplyFont() {
-  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
-}
 
-void PopupMenu::SetTextFont(const std::string& font) {
-  font_ = font;
-  ApplyFont();
-}
-void PopupMenu::SetTextSize(double size) {
-  size_ = size;
-  ApplyFont();
-}
-void PopupMenu::SetTextUnit(std::int64_t unit) {
-  if (unit != 0) throw UnsupportedOperationException("PopupMenu.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
-  unit_ = unit;
-}
-void PopupMenu::SetBold(bool v) {
-  bold_ = v;
-  ApplyFont();
-}
-void PopupMenu::SetItalic(bool v) {
-  italic_ = v;
-  ApplyFont();
-}
-void PopupMenu::SetUnderline(bool v) {
-  underline_ = v;
-  ApplyFont();
-}
 
 void PopupMenu::_RaiseOpen() { RaiseEvent<void, Ref<PopupMenu>>("Open", SelfRef(this)); }
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/control.h"
+#include "framework/text_control.h"
 
 namespace fw {
 
-class PopupMenu : public RectControl {
+class PopupMenu : public TextControl {
  public:
   static constexpr const char* kClassName = "PopupMenu";
   PopupMenu();
@@ -26,18 +26,6 @@ class PopupMenu : public RectControl {
   // without rows, where it leaves -1.
   std::int64_t ListIndex() const { return index_; }
   void SetListIndex(std::int64_t index);
-  const std::string& TextFont() const { return font_; }
-  void SetTextFont(const std::string& font);
-  double TextSize() const { return size_; }
-  void SetTextSize(double size);
-  std::int64_t TextUnit() const { return unit_; }
-  void SetTextUnit(std::int64_t unit);
-  bool Bold() const { return bold_; }
-  void SetBold(bool v);
-  bool Italic() const { return italic_; }
-  void SetItalic(bool v);
-  bool Underline() const { return underline_; }
-  void SetUnderline(bool v);
 
   void AddRow(const std::string& text);
   std::int64_t ListCount() const { return static_cast<std::int64_t>(rows_.size()); }
@@ -54,12 +42,9 @@ class PopupMenu : public RectControl {
 
  private:
   void ShowIndex();
-  void ApplyFont();
   std::vector<std::string> rows_;
-  std::string initial_value_, font_ = "System";
-  std::int64_t index_ = -1, unit_ = 0;
-  double size_ = 0;
-  bool bold_ = false, italic_ = false, underline_ = false;
+  std::string initial_value_;
+  std::int64_t index_ = -1;
 };
 
 }  // namespace fw

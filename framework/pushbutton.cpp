@@ -48,12 +48,6 @@ PushButton::PushButton() {
   RegisterProperty("ButtonStyle", &PushButton::ButtonStyle, &PushButton::SetButtonStyle);
   RegisterProperty("Default", &PushButton::Default, &PushButton::SetDefault);
   RegisterProperty("Cancel", &PushButton::Cancel, &PushButton::SetCancel);
-  RegisterProperty("TextFont", &PushButton::TextFont, &PushButton::SetTextFont);
-  RegisterProperty("TextSize", &PushButton::TextSize, &PushButton::SetTextSize);
-  RegisterProperty("TextUnit", &PushButton::TextUnit, &PushButton::SetTextUnit);
-  RegisterProperty("Bold", &PushButton::Bold, &PushButton::SetBold);
-  RegisterProperty("Italic", &PushButton::Italic, &PushButton::SetItalic);
-  RegisterProperty("Underline", &PushButton::Underline, &PushButton::SetUnderline);
   DeclareEvent<void, Ref<PushButton>>("Open");
   DeclareEvent<void, Ref<PushButton>>("Action");
 }
@@ -93,34 +87,7 @@ void PushButton::SetDefault(bool v) {
 
 void PushButton::SetCancel(bool v) { cancel_ = v; }
 
-void PushButton::ApplyFont() {
-  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
-}
 
-void PushButton::SetTextFont(const std::string& font) {
-  font_ = font;
-  ApplyFont();
-}
-void PushButton::SetTextSize(double size) {
-  size_ = size;
-  ApplyFont();
-}
-void PushButton::SetTextUnit(std::int64_t unit) {
-  if (unit != 0) throw UnsupportedOperationException("PushButton.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
-  unit_ = unit;
-}
-void PushButton::SetBold(bool v) {
-  bold_ = v;
-  ApplyFont();
-}
-void PushButton::SetItalic(bool v) {
-  italic_ = v;
-  ApplyFont();
-}
-void PushButton::SetUnderline(bool v) {
-  underline_ = v;
-  ApplyFont();
-}
 
 void PushButton::Push() {
   CheckUIThread();

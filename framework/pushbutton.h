@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/control.h"
+#include "framework/text_control.h"
 
 namespace fw {
 
-class PushButton : public RectControl {
+class PushButton : public TextControl {
  public:
   static constexpr const char* kClassName = "PushButton";
   PushButton();
@@ -26,18 +26,6 @@ class PushButton : public RectControl {
   void SetDefault(bool v);
   bool Cancel() const { return cancel_; }
   void SetCancel(bool v);
-  const std::string& TextFont() const { return font_; }
-  void SetTextFont(const std::string& font);
-  double TextSize() const { return size_; }
-  void SetTextSize(double size);
-  std::int64_t TextUnit() const { return unit_; }
-  void SetTextUnit(std::int64_t unit);
-  bool Bold() const { return bold_; }
-  void SetBold(bool v);
-  bool Italic() const { return italic_; }
-  void SetItalic(bool v);
-  bool Underline() const { return underline_; }
-  void SetUnderline(bool v);
 
   // Pushes the button as a click would; an exception from the Action handler reaches the caller.
   void Push();
@@ -50,11 +38,9 @@ class PushButton : public RectControl {
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
-  void ApplyFont();
-  std::string caption_, font_ = "System";
-  std::int64_t button_style_ = 0, unit_ = 0;
-  double size_ = 0;
-  bool default_ = false, cancel_ = false, bold_ = false, italic_ = false, underline_ = false;
+  std::string caption_;
+  std::int64_t button_style_ = 0;
+  bool default_ = false, cancel_ = false;
 };
 
 }  // namespace fw

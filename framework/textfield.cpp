@@ -62,12 +62,6 @@ TextField::TextField() : handle_(NextHandle()) {
   RegisterProperty("AcceptTabs", &TextField::AcceptTabs, &TextField::SetAcceptTabs);
   RegisterProperty("AutomaticallyCheckSpelling", &TextField::AutomaticallyCheckSpelling,
                    &TextField::SetAutomaticallyCheckSpelling);
-  RegisterProperty("TextFont", &TextField::TextFont, &TextField::SetTextFont);
-  RegisterProperty("TextSize", &TextField::TextSize, &TextField::SetTextSize);
-  RegisterProperty("TextUnit", &TextField::TextUnit, &TextField::SetTextUnit);
-  RegisterProperty("Bold", &TextField::Bold, &TextField::SetBold);
-  RegisterProperty("Italic", &TextField::Italic, &TextField::SetItalic);
-  RegisterProperty("Underline", &TextField::Underline, &TextField::SetUnderline);
   DeclareEvent<void, Ref<TextField>>("Open");
   DeclareEvent<void, Ref<TextField>>("TextChange");
 }
@@ -216,34 +210,7 @@ void TextField::SetAcceptTabs(bool v) {
   accept_tabs_ = v;
 }
 
-void TextField::ApplyFont() {
-  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
-}
 
-void TextField::SetTextFont(const std::string& font) {
-  font_ = font;
-  ApplyFont();
-}
-void TextField::SetTextSize(double size) {
-  size_ = size;
-  ApplyFont();
-}
-void TextField::SetTextUnit(std::int64_t unit) {
-  if (unit != 0) throw UnsupportedOperationException("TextField.TextUnit " + std::to_string(unit) + " is not supported; 0 (points) is");
-  unit_ = unit;
-}
-void TextField::SetBold(bool v) {
-  bold_ = v;
-  ApplyFont();
-}
-void TextField::SetItalic(bool v) {
-  italic_ = v;
-  ApplyFont();
-}
-void TextField::SetUnderline(bool v) {
-  underline_ = v;
-  ApplyFont();
-}
 
 void TextField::_RaiseOpen() { RaiseEvent<void, Ref<TextField>>("Open", SelfRef(this)); }
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/control.h"
+#include "framework/text_control.h"
 
 namespace fw {
 
-class TextField : public RectControl {
+class TextField : public TextControl {
  public:
   static constexpr const char* kClassName = "TextField";
   TextField();
@@ -48,18 +48,6 @@ class TextField : public RectControl {
   void SetAcceptTabs(bool v);
   bool AutomaticallyCheckSpelling() const { return check_spelling_; }
   void SetAutomaticallyCheckSpelling(bool v) { check_spelling_ = v; }
-  const std::string& TextFont() const { return font_; }
-  void SetTextFont(const std::string& font);
-  double TextSize() const { return size_; }
-  void SetTextSize(double size);
-  std::int64_t TextUnit() const { return unit_; }
-  void SetTextUnit(std::int64_t unit);
-  bool Bold() const { return bold_; }
-  void SetBold(bool v);
-  bool Italic() const { return italic_; }
-  void SetItalic(bool v);
-  bool Underline() const { return underline_; }
-  void SetUnderline(bool v);
 
   std::int64_t Handle() const { return handle_; }
   // The field with that handle, or null.
@@ -77,14 +65,11 @@ class TextField : public RectControl {
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
-  void ApplyFont();
   void ApplyLook();
-  std::string text_, format_, mask_, cue_text_, font_ = "System";
-  std::int64_t alignment_ = 0, limit_text_ = 0, unit_ = 0, bezel_style_ = 0, handle_;
-  double size_ = 0;
+  std::string text_, format_, mask_, cue_text_;
+  std::int64_t alignment_ = 0, limit_text_ = 0, bezel_style_ = 0, handle_;
   bool border_ = true, use_focus_ring_ = true, password_ = false, read_only_ = false;
-  bool accept_tabs_ = false, check_spelling_ = false, bold_ = false, italic_ = false;
-  bool underline_ = false;
+  bool accept_tabs_ = false, check_spelling_ = false;
   Color text_color_{0, 0, 0, 0}, back_color_{255, 255, 255, 0};
 };
 
