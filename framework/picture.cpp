@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
 
 #include <optional>
 
@@ -63,8 +62,14 @@ Ref<Picture> Picture::_OpenFromApp(const std::string& name) {
 namespace internal {
 void ApplyApplicationIcon() {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-  if (Ref<Picture> icon = Picture::_OpenFromApp(SCOREWRIGHT_APP_ICON)) {
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon->_Image())));
+  // QIcon reads the file when a window first needs it, not at start-up.
+  const QString file = QStringLiteral(SCOREWRIGHT_APP_ICON ".png");
+  for (const QString& folder : ResourceFolders()) {
+    const QString path = QDir(folder).filePath(file);
+    if (QFileInfo::exists(path)) {
+      QApplication::setWindowIcon(QIcon(path));
+      return;
+    }
   }
 }
 }  // namespace internal
