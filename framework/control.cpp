@@ -1,5 +1,6 @@
 #include "framework/control.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include "framework/testing.h"
@@ -41,7 +42,13 @@ std::string Control::EventSignature(const std::string& event) const {
   return it->second.signature;
 }
 
-RectControl::RectControl() {
+struct RectControl::WidgetHandle {
+  QPointer<QWidget> widget;
+};
+
+QWidget* RectControl::_Widget() const { return widget_->widget.data(); }
+
+RectControl::RectControl() : widget_(std::make_unique<WidgetHandle>()) {
   RegisterProperty("Left", &RectControl::Left, &RectControl::SetLeft);
   RegisterProperty("Top", &RectControl::Top, &RectControl::SetTop);
   RegisterProperty("Width", &RectControl::Width, &RectControl::SetWidth);
@@ -61,22 +68,24 @@ RectControl::RectControl() {
 
 RectControl::~RectControl() {
   // The window's content area owns the widget; a control that never joined a window owns it.
-  if (widget_ && !widget_->parent()) delete widget_;
+  if (QWidget* widget = _Widget(); widget && !widget->parent()) delete widget;
 }
 
 void RectControl::Constructor() {
   CheckUIThread();
   FaultPoint("RectControl.Constructor");
-  if (widget_) throw UnsupportedOperationException(ClassName() + " is constructed already");
+  if (_Widget()) throw UnsupportedOperationException(ClassName() + " is constructed already");
   Window* window = _Owner();
   QWidget* parent = window ? window->_ContentArea() : nullptr;
-  widget_ = CreateWidget(parent);
-  widget_->show();
+  QWidget* widget = CreateWidget(parent);
+  widget_->widget = widget;
+  widget->show();
   UpdateGeometry();
 }
 
 void RectControl::UpdateGeometry() {
-  if (!widget_) return;
+  QWidget* widget = _Widget();
+  if (!widget) return;
   // Positions are window coordinates, also for a control that lies inside another.
   int x = static_cast<int>(left_), y = static_cast<int>(top_);
   if (!initial_parent_.empty() && _Owner()) {
@@ -85,7 +94,7 @@ void RectControl::UpdateGeometry() {
       y -= static_cast<int>(parent->Top());
     }
   }
-  widget_->setGeometry(x, y, static_cast<int>(width_), static_cast<int>(height_));
+  widget->setGeometry(x, y, static_cast<int>(width_), static_cast<int>(height_));
 }
 
 void RectControl::SetLeft(std::int64_t v) {
@@ -109,24 +118,24 @@ void RectControl::SetHeight(std::int64_t v) {
 
 void RectControl::SetTabStop(bool v) {
   tab_stop_ = v;
-  if (widget_ && !v) widget_->setFocusPolicy(Qt::NoFocus);
+  if (QWidget* widget = _Widget(); widget && !v) widget->setFocusPolicy(Qt::NoFocus);
 }
 
-bool RectControl::Enabled() const { return widget_ ? widget_->isEnabled() : true; }
+bool RectControl::Enabled() const { return _Widget() ? _Widget()->isEnabled() : true; }
 void RectControl::SetEnabled(bool v) {
-  if (widget_) widget_->setEnabled(v);
+  if (QWidget* widget = _Widget()) widget->setEnabled(v);
 }
 
 void RectControl::SetVisible(bool v) {
   visible_ = v;
-  if (widget_) widget_->setVisible(v);
+  if (QWidget* widget = _Widget()) widget->setVisible(v);
 }
 
 std::string RectControl::HelpTag() const {
-  return widget_ ? widget_->toolTip().toStdString() : std::string();
+  return _Widget() ? _Widget()->toolTip().toStdString() : std::string();
 }
 void RectControl::SetHelpTag(const std::string& tag) {
-  if (widget_) widget_->setToolTip(QString::fromStdString(tag));
+  if (QWidget* widget = _Widget()) widget->setToolTip(QString::fromStdString(tag));
 }
 
 void RectControl::SetInitialParent(const std::string& parent) {
@@ -141,9 +150,9 @@ void RectControl::SetInitialParent(const std::string& parent) {
                                " to lie in");
   }
   initial_parent_ = parent;
-  if (widget_) {
-    widget_->setParent(control->_Widget());
-    widget_->show();
+  if (QWidget* widget = _Widget()) {
+    widget->setParent(control->_Widget());
+    widget->show();
   }
   UpdateGeometry();
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -172,8 +173,9 @@ class RectControl : public Control {
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool v) { transparent_ = v; }
 
-  // The widget behind the control, for the framework's own use.
-  QWidget* _Widget() const { return widget_; }
+  // The widget behind the control, for the framework's own use; nil once the window that held
+  // it has gone.
+  QWidget* _Widget() const;
   // Places the control for a content area of that size, by its locks.
   void _ApplyLocks(std::int64_t content_width, std::int64_t content_height);
   void _RecordDesignPlace(std::int64_t content_width, std::int64_t content_height);
@@ -185,7 +187,8 @@ class RectControl : public Control {
   void UpdateGeometry();
 
  private:
-  QWidget* widget_ = nullptr;
+  struct WidgetHandle;
+  std::unique_ptr<WidgetHandle> widget_;
   std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, tab_index_ = 0;
   std::int64_t right_gap_ = 0, bottom_gap_ = 0;
   bool lock_left_ = true, lock_top_ = true, lock_right_ = false, lock_bottom_ = false;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include <cstdio>
@@ -246,7 +247,10 @@ std::int32_t RuntimeExit() {
   std::int32_t result = run->quit_requested ? run->exit_code : (run->startup_failed ? 1 : 0);
   if (run->qt) {
     internal::RemoveKeyTracker();
-    for (QWidget* w : QApplication::topLevelWidgets()) delete w;
+    // Deleting one window may delete others (a message box with a parent): hold them weakly.
+    std::vector<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) windows.emplace_back(w);
+    for (const auto& w : windows) delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   delete run;

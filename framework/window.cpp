@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -35,7 +34,7 @@ void Forget(Window* window) {
   Closed().push_back(*it);
   held.erase(it);
   if (auto* app = internal::QtApplication()) {
-    QTimer::singleShot(0, app, [] { internal::ReleaseClosedWindows(); });
+    QMetaObject::invokeMethod(app, [] { internal::ReleaseClosedWindows(); }, Qt::QueuedConnection);
   }
 }
 

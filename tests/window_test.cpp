@@ -29,7 +29,7 @@ class Plain : public fw::Window {
     fw::_SetProperties(fw::CheckedCast<fw::Label>(_ControlByName("Caption")),
                        {{"Left", 10}, {"Top", 20}, {"Width", 100}, {"Height", 20}, {"Text", "hi"}});
   }
-  void Close() { ++closes; }
+  void Event_Close() { ++closes; }
   int closes = 0;
 };
 
@@ -39,7 +39,7 @@ const bool registered = fw::RegisterProgramClass(
            "Plain", "Plain.Plain", "Window", {}, {},
            {{"Layout", [](fw::Object& w) { static_cast<Plain&>(w).Layout(); }},
             {"CreateControls", [](fw::Object& w) { static_cast<Plain&>(w).CreateControls(); }},
-            {"Close", [](fw::Object& w) { static_cast<Plain&>(w).Close(); }}}};
+            {"Close", [](fw::Object& w) { static_cast<Plain&>(w).Event_Close(); }}}};
      }});
 
 TEST(DesignValues, AreRefusedLoudlyWhenUnknownOrOfTheWrongType) {
@@ -103,6 +103,21 @@ TEST(Window, ControlsAreFetchedByNameAndCastChecked) {
                fw::IllegalCastException);
   fw::Ref<fw::Label> nil;
   EXPECT_THROW(nil->Text(), fw::NilObjectException);
+}
+
+TEST(Window, AControlHeldPastItsWindowIsHarmless) {
+  sw_test::RuntimeScope scope;
+  fw::Ref<fw::Label> label;
+  {
+    auto window = fw::New<Plain>();
+    window->Constructor();
+    label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
+    window->Close();
+  }
+  QCoreApplication::processEvents();  // the framework lets go of the closed window
+  EXPECT_EQ(label->_Widget(), nullptr);
+  label->SetText("still here");
+  EXPECT_EQ(label->Text(), "still here");
 }
 
 TEST(Window, UserInterfaceCallsFromAnotherThreadAreRefused) {
