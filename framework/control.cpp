@@ -25,17 +25,6 @@ void Control::AddHandler(const std::string& event, HandlerBinding handler) {
   it->second.handler = std::move(handler.function);
 }
 
-bool Control::HasHandler(const std::string& event) const {
-  auto it = events_.find(event);
-  return it != events_.end() && it->second.handler.has_value();
-}
-
-std::vector<std::string> Control::EventNames() const {
-  std::vector<std::string> names;
-  for (const auto& entry : events_) names.push_back(entry.first);
-  return names;
-}
-
 std::string Control::EventSignature(const std::string& event) const {
   auto it = events_.find(event);
   if (it == events_.end()) throw KeyNotFoundException(ClassName() + " has no event " + event);

@@ -98,8 +98,6 @@ class Control : public Designable {
 
   // Attaches a handler to one of the control's events.
   void AddHandler(const std::string& event, HandlerBinding handler);
-  bool HasHandler(const std::string& event) const;
-  std::vector<std::string> EventNames() const;
   std::string EventSignature(const std::string& event) const;
 
   // Raised by the window once it is built.

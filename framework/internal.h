@@ -8,8 +8,6 @@ class QApplication;
 namespace fw::internal {
 
 QApplication* QtApplication();
-bool EventLoopRunning();
-bool Quitting();
 
 // window.cpp: the framework's hold on windows.
 void ReleaseAllWindows();
@@ -21,8 +19,5 @@ void RemoveKeyTracker();
 
 // menu.cpp: the Qt actions behind the menu bar, made for each run.
 void ReleaseMenuActions();
-
-// Records that the exception was reported as unhandled during start-up.
-void NoteStartupFailure();
 
 }  // namespace fw::internal

@@ -21,8 +21,6 @@ namespace fw {
 
 namespace {
 
-std::uint64_t generation = 0;
-
 // The Qt action of each item, made once per run and shared by the menu bars of all windows, so
 // that one application-wide shortcut fires from every window.
 std::map<const MenuItem*, QAction*>& Actions() {
@@ -128,19 +126,15 @@ void MenuItem::Constructor() {
 void MenuItem::SetName(const std::string& name) {
   FaultPoint("MenuItem.Name");
   name_ = name;
-  ++generation;
 }
 void MenuItem::SetAutoEnable(bool value) {
   auto_enable_ = value;
-  ++generation;
 }
 void MenuItem::SetText(const std::string& text) {
   text_ = text;
-  ++generation;
 }
 void MenuItem::SetVisible(bool value) {
   visible_ = value;
-  ++generation;
 }
 void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
   if (!shortcut.empty() && KeySequenceFor(shortcut).isEmpty()) {
@@ -149,7 +143,6 @@ void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
   }
   shortcut_ = shortcut;
   shortcut_set_ = true;
-  ++generation;
 }
 
 void MenuItem::Append(const Ref<MenuItem>& child) {
@@ -157,7 +150,6 @@ void MenuItem::Append(const Ref<MenuItem>& child) {
   FaultPoint("MenuItem.Append");
   if (!child) throw NilObjectException("MenuItem.Append: the item is nil");
   children_.push_back(child);
-  ++generation;
 }
 
 Ref<MenuItem> MenuItem::Child(const std::string& name) const {
@@ -197,8 +189,6 @@ void MenuItem::Choose() {
   }
   StandardEditAction(name_);
 }
-
-std::uint64_t MenuItem::Generation() { return generation; }
 
 void Window::_InstallMenuBar() {
   if (!widget_) return;

@@ -47,9 +47,6 @@ class MenuItem : public Object {
   // application's; a quit item quits; the standard Edit items act on the focused text editor.
   void Choose();
 
-  // Bumped whenever any item changes, so that windows rebuild their Qt menus.
-  static std::uint64_t Generation();
-
  private:
   std::string name_, text_, shortcut_;
   bool auto_enable_ = false, visible_ = true, shortcut_set_ = false;

@@ -321,11 +321,6 @@ void CallFromQt(const std::function<void()>& code) noexcept {
 
 namespace internal {
 QApplication* QtApplication() { return run ? run->qt.get() : nullptr; }
-bool EventLoopRunning() { return run && run->loop_running; }
-bool Quitting() { return run && run->quitting; }
-void NoteStartupFailure() {
-  if (run) run->startup_failed = true;
-}
 }  // namespace internal
 
 namespace testing {

@@ -58,10 +58,6 @@ void Designable::Register(const char* name, Value::Kind kind, std::function<Valu
   properties_[name] = Property{kind, std::move(get), std::move(set)};
 }
 
-bool Designable::HasProperty(std::string_view name) const {
-  return properties_.find(name) != properties_.end();
-}
-
 void Designable::SetProperty(std::string_view name, const Value& value) {
   auto it = properties_.find(name);
   if (it == properties_.end()) {

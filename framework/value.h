@@ -63,7 +63,6 @@ class Designable : public Object {
  public:
   void SetProperty(std::string_view name, const Value& value);
   Value GetProperty(std::string_view name) const;
-  bool HasProperty(std::string_view name) const;
 
  protected:
   // Registers a property under its framework name; its type is the setter's argument type.
