@@ -131,6 +131,7 @@ void Window::Constructor() {
     for (const auto& [name, control] : controls_) {
       control->_RecordDesignPlace(design_width_, design_height_);
     }
+    ApplyTabOrder();
     raise("AddMenuHandlers");
     _InstallMenuBar();
     ApplySizeLimits();
@@ -145,6 +146,18 @@ void Window::Constructor() {
     if (widget_) widget_->hide();
     throw;
   }
+}
+
+void Window::ApplyTabOrder() {
+  std::vector<QWidget*> chain;
+  std::vector<Ref<RectControl>> ordered = Controls();
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [](const auto& a, const auto& b) { return a->TabIndex() < b->TabIndex(); });
+  for (const auto& control : ordered) {
+    QWidget* widget = control->_Widget();
+    if (widget && widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
+  }
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void Window::_AddControl(const std::string& name, const Ref<RectControl>& control) {

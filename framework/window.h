@@ -132,6 +132,8 @@ class Window : public Designable {
   }
 
  private:
+  // Keyboard focus follows the controls' TabIndex among those that take it.
+  void ApplyTabOrder();
   void ApplySizeLimits();
   void ApplyWindowFlags();
 

@@ -1,6 +1,7 @@
 // Windows: design values by name, construction, implicit instances and the main-thread rule.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -9,6 +10,7 @@
 
 #include "framework/label.h"
 #include "framework/menu.h"
+#include "framework/pushbutton.h"
 #include "framework/window.h"
 #include "tests/support/runtime_scope.h"
 
@@ -28,6 +30,9 @@ class Plain : public fw::Window {
     _AddControl("Caption", label);
     fw::_SetProperties(fw::CheckedCast<fw::Label>(_ControlByName("Caption")),
                        {{"Left", 10}, {"Top", 20}, {"Width", 100}, {"Height", 20}, {"Text", "hi"}});
+    // Created in the reverse of their tab order.
+    _CreateControl<fw::PushButton>("Second", {{"Left", 10}, {"Top", 50}, {"TabIndex", 2}});
+    _CreateControl<fw::PushButton>("First", {{"Left", 10}, {"Top", 80}, {"TabIndex", 1}});
   }
   void Event_Close() { ++closes; }
   int closes = 0;
@@ -103,6 +108,18 @@ TEST(Window, ControlsAreFetchedByNameAndCastChecked) {
                fw::IllegalCastException);
   fw::Ref<fw::Label> nil;
   EXPECT_THROW(nil->Text(), fw::NilObjectException);
+}
+
+TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  QApplication::setActiveWindow(window->_QtWindow());
+  QWidget* first = fw::CheckedCast<fw::PushButton>(window->_ControlByName("First"))->_Widget();
+  QWidget* second = fw::CheckedCast<fw::PushButton>(window->_ControlByName("Second"))->_Widget();
+  first->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(first, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), second);
 }
 
 TEST(Window, AControlHeldPastItsWindowIsHarmless) {
