@@ -31,6 +31,7 @@ class Plain : public fw::Window {
     fw::_SetProperties(fw::CheckedCast<fw::Label>(_ControlByName("Caption")),
                        {{"Left", 10}, {"Top", 20}, {"Width", 100}, {"Height", 20}, {"Text", "hi"}});
     // Created in the reverse of their tab order.
+    _CreateControl<fw::PushButton>("Third", {{"Left", 10}, {"Top", 110}, {"TabIndex", 3}});
     _CreateControl<fw::PushButton>("Second", {{"Left", 10}, {"Top", 50}, {"TabIndex", 2}});
     _CreateControl<fw::PushButton>("First", {{"Left", 10}, {"Top", 80}, {"TabIndex", 1}});
   }
@@ -115,11 +116,14 @@ TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
   auto window = fw::New<Plain>();
   window->Constructor();
   QApplication::setActiveWindow(window->_QtWindow());
-  QWidget* first = fw::CheckedCast<fw::PushButton>(window->_ControlByName("First"))->_Widget();
-  QWidget* second = fw::CheckedCast<fw::PushButton>(window->_ControlByName("Second"))->_Widget();
-  first->setFocus(Qt::OtherFocusReason);
-  QTest::keyClick(first, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), second);
+  auto button = [&](const char* name) {
+    return fw::CheckedCast<fw::PushButton>(window->_ControlByName(name))->_Widget();
+  };
+  button("First")->setFocus(Qt::OtherFocusReason);
+  for (const char* next : {"Second", "Third"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), button(next)) << next;
+  }
 }
 
 TEST(Window, AControlHeldPastItsWindowIsHarmless) {
