@@ -296,12 +296,14 @@ void ReportException(std::exception_ptr exception, std::string_view context) {
     std::string text = DescribeException(exception);
     Hooks().reports.push_back(text);
     std::cerr << "Scorewright: " << context << ": " << text << std::endl;
-    if (run && run->qt && run->loop_running) {
-      auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Scorewright"),
-                                  QString::fromStdString("An error occurred: " + text),
-                                  QMessageBox::Ok);
-      box->setAttribute(Qt::WA_DeleteOnClose);
-      box->open();
+    // One box at a time: a handler that fails at every paint must not bury the windows in boxes.
+    static QPointer<QMessageBox> shown;
+    if (run && run->qt && run->loop_running && !shown) {
+      shown = new QMessageBox(QMessageBox::Warning, QStringLiteral("Scorewright"),
+                              QString::fromStdString("An error occurred: " + text),
+                              QMessageBox::Ok);
+      shown->setAttribute(Qt::WA_DeleteOnClose);
+      shown->open();
     }
   } catch (...) {
     std::fputs("Scorewright: an error occurred while reporting an error\n", stderr);

@@ -2,7 +2,9 @@
 // failure ends, and the exit status.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMainWindow>
+#include <QMessageBox>
 
 #include <algorithm>
 #include <string>
@@ -192,6 +194,21 @@ TEST(StartUp, RegistersTheApplicationsMenuHandlersBeforeTheWindow) {
             IndexOf("Window.Constructor:Scorewright"));
   EXPECT_GT(IndexOf("Window._AddMenuHandler:ResetResetfornextstudent"),
             IndexOf("Window.Constructor:Scorewright"));
+}
+
+TEST(EventLoop, AFailingHandlerIsReportedAndTheApplicationGoesOn) {
+  std::size_t boxes = 0;
+  bool still_open = false;
+  const int status = RunProgram([&] {
+    for (int i = 0; i < 3; ++i) fw::CallFromQt([] { throw fw::NilObjectException("no picture"); });
+    for (QWidget* w : QApplication::topLevelWidgets()) boxes += qobject_cast<QMessageBox*>(w) != nullptr;
+    still_open = fw::OpenWindows().size() == 1;
+    CloseGradingWindow();
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(still_open);
+  EXPECT_EQ(fw::testing::Reports().size(), 3u);
+  EXPECT_EQ(boxes, 1u) << "one message box at a time";
 }
 
 TEST(ExceptionHelper, ReturnsRuntimeExceptionsAndPassesOthersOn) {
