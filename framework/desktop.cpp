@@ -37,7 +37,10 @@ void ShowURL(const std::string& url) {
     UrlInterceptor()(url);
     return;
   }
-  QDesktopServices::openUrl(parsed);
+  if (!QDesktopServices::openUrl(parsed)) {
+    // Nothing on this computer took the link: say so rather than do nothing at all.
+    MsgBox("No program on this computer could open " + url + ".");
+  }
 }
 
 namespace testing {

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/qt_support.h"
@@ -36,6 +40,29 @@ class LabelWidget : public QLabel {
   }
 
  protected:
+  // A single line wider than the label is drawn in a smaller size of its font, so that it shows
+  // whole: the design's boxes were drawn for a narrower system font than some desktops have.
+  void paintEvent(QPaintEvent* event) override {
+    const QRect area = contentsRect();
+    const QString shown = text();
+    const qreal needed = QFontMetricsF(font()).horizontalAdvance(shown);
+    if (wordWrap() || shown.isEmpty() || needed <= area.width()) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QFont fitted = font();
+    int pixels = static_cast<int>(QFontInfo(font()).pixelSize() * area.width() / needed);
+    for (; pixels > 1; --pixels) {
+      fitted.setPixelSize(pixels);
+      if (QFontMetricsF(fitted).horizontalAdvance(shown) <= area.width()) break;
+    }
+    fitted.setPixelSize(std::max(pixels, 1));
+    QPainter painter(this);
+    painter.setFont(fitted);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
+  }
+
   void mousePressEvent(QMouseEvent* event) override {
     bool handled = false;
     const QPoint p = event->position().toPoint();

@@ -380,18 +380,23 @@ class CellDelegate : public QStyledItemDelegate {
     painter->fillRect(cell, option.palette.base());
     painter->translate(cell.topLeft());
     painter->setClipRect(QRect(0, 0, cell.width(), cell.height()), Qt::IntersectClip);
+    bool handled = false;
     if (owner_) {
       auto g = New<Graphics>(painter, cell.width(), cell.height());
       const int row = index.row(), column = index.column();
       Listbox* owner = owner_;
-      CallFromQt([&] { owner->_RaiseCellBackgroundPaint(g, row, column); });
+      CallFromQt([&] { handled = owner->_RaiseCellBackgroundPaint(g, row, column); });
       g->_Invalidate();
     }
     painter->restore();
+    // Unless the handler said it drew everything, a selected row shows the selection over the
+    // painted background, as the platform's lists do.
+    const bool highlighted = !handled && (option.state & QStyle::State_Selected);
+    if (highlighted) painter->fillRect(cell, option.palette.highlight());
 
     painter->save();
     painter->setFont(option.font);
-    painter->setPen(Qt::black);
+    painter->setPen(highlighted ? option.palette.highlightedText().color() : QColor(Qt::black));
     const QRect text_area = cell.adjusted(kTextPadding, 0, -kTextPadding, 0);
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawText(text_area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
@@ -959,7 +964,8 @@ void Listbox::EditCell(std::int64_t row, std::int64_t column) {
   if (QLineEdit* open = delegate->Active(); open && delegate->ActiveIndex() != index) {
     delegate->FinishEdit(open);
   }
-  view->setCurrentIndex(index);
+  // The edited cell becomes current; no row stays selected behind the editor.
+  view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Clear);
   view->scrollTo(index);
   if (!delegate->Active()) {
     // The view opens editors only on editable cells.

@@ -63,6 +63,15 @@ TEST(ShowURLTest, RefusesTextThatIsNoUrl) {
   EXPECT_TRUE(interception.urls.empty());
 }
 
+TEST(ShowURLTest, SaysSoWhenNoProgramTakesTheLink) {
+  // The offscreen platform has no desktop services: nothing takes a link there.
+  sw_test::RuntimeScope scope;
+  fw::ShowURL("http://www.kinetora.example/");
+  EXPECT_EQ(fw::testing::OpenMessageBoxTexts(),
+            std::vector<std::string>{
+                "No program on this computer could open http://www.kinetora.example/."});
+}
+
 TEST(MsgBoxTest, ReturnsAtOnceAndLeavesTheMessageOnScreen) {
   sw_test::RuntimeScope scope;
   // Were MsgBox to wait for the user, this would close its box and the text would be gone.

@@ -358,11 +358,15 @@ TEST(ListboxTest, CellBackgroundPaintDrawsUnderTheText) {
       kept = g;
     };
   });
-  ViewOf(window)->setCurrentIndex(ViewOf(window)->model()->index(1, 0));  // a selected row
+  ViewOf(window)->setCurrentIndex(ViewOf(window)->model()->index(2, 0));  // a selected row
   const QImage image = ViewOf(window)->viewport()->grab().toImage();
 
   const QRect empty = CellRect(window, 1, 2);
   EXPECT_EQ(sizes[std::make_pair(std::int64_t{1}, std::int64_t{2})], empty.size());
+  // The handler said False: the selected row shows the selection over what it painted.
+  const QRect selected = CellRect(window, 2, 2);
+  EXPECT_EQ(image.pixelColor(selected.center()),
+            ViewOf(window)->palette().color(QPalette::Active, QPalette::Highlight));
   for (int y = empty.top(); y <= empty.bottom(); ++y) {
     SCOPED_TRACE(y);
     EXPECT_EQ(image.pixelColor(empty.left(), y), fill);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -124,6 +125,35 @@ TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), button(next)) << next;
   }
+}
+
+TEST(Label, ALineTooLongForItsBoxShowsWholeInASmallerSize) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  auto label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
+  // The rows and the rightmost column that the label's text inks.
+  auto ink = [&](const std::string& text) {
+    label->SetText(text);
+    const QImage image = label->_Widget()->grab().toImage();
+    int rows = 0, right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+      bool row_inked = false;
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.alpha() > 128 && c.lightness() < 128) {
+          row_inked = true;
+          right = std::max(right, x);
+        }
+      }
+      rows += row_inked;
+    }
+    return std::make_pair(rows, right);
+  };
+  const auto [short_rows, short_right] = ink("Ep");
+  const auto [long_rows, long_right] = ink("Enter gained points per question");  // over 100 px
+  EXPECT_LT(long_rows, short_rows) << "drawn in a smaller size";
+  EXPECT_GT(long_right, 50) << "across the label";
 }
 
 TEST(Window, AControlHeldPastItsWindowIsHarmless) {
