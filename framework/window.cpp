@@ -133,8 +133,7 @@ void Window::Constructor() {
     }
     ApplyTabOrder();
     raise("AddMenuHandlers");
-    _InstallMenuBar();
-    ApplySizeLimits();
+    _InstallMenuBar();  // and sizes the window around the content area and the bar
     for (const auto& [name, control] : controls_) control->_RaiseOpen();
     constructing_ = false;
     constructed_ = true;
