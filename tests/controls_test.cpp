@@ -15,6 +15,7 @@
 #include "framework/pushbutton.h"
 #include "framework/textfield.h"
 #include "framework/window.h"
+#include "tests/support/report_guard.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {
@@ -233,6 +234,7 @@ TEST(PushButtonTest, PushRaisesActionAndPassesItsExceptionToTheCaller) {
 }
 
 TEST(PushButtonTest, AClickRaisesActionAndItsExceptionIsReportedNotThrown) {
+  sw_test::ExpectErrorReports();
   sw_test::RuntimeScope scope;
   auto window = OpenControlsWindow();
   window->throw_in_action = true;

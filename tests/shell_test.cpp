@@ -23,6 +23,7 @@
 #include "framework/picture.h"
 #include "info_windows/aboutwindow.h"
 #include "info_windows/helpwindow.h"
+#include "tests/support/report_guard.h"
 #include "tests/support/program.h"
 
 namespace {
@@ -294,6 +295,7 @@ TEST(Icon, IsRetriedWhileMissingAndKeptOnceLoaded) {
 }
 
 TEST(Icon, AMissingIconPaintsNothingAndIsReported) {
+  sw_test::ExpectErrorReports();
   ProgramScope program;
   QTemporaryDir empty;
   fw::testing::SetResourceFolders({empty.path().toStdString()});

@@ -16,6 +16,7 @@
 #include "framework/testing.h"
 #include "framework/window.h"
 #include "grading_window/scorewright.h"
+#include "tests/support/report_guard.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {
@@ -120,6 +121,7 @@ struct FailureCase {
 };
 
 TEST(StartUp, EachFailureEndsWhereItBelongs) {
+  sw_test::ExpectErrorReports();
   const FailureCase cases[] = {
       {"runtime initialisation", {"RuntimeInit"},
        {"_RuntimeSetExceptionHelper", "Window.Constructor", "_RuntimeRun"}, true, 1},
@@ -197,6 +199,7 @@ TEST(StartUp, RegistersTheApplicationsMenuHandlersBeforeTheWindow) {
 }
 
 TEST(EventLoop, AFailingHandlerIsReportedAndTheApplicationGoesOn) {
+  sw_test::ExpectErrorReports();
   std::size_t boxes = 0;
   bool still_open = false;
   const int status = RunProgram([&] {
