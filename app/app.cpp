@@ -8,15 +8,7 @@ const char* const kLongVersion = "Copyright \u00A9 2019 Tallywright Software. Al
 namespace {
 
 fw::ClassDescription DescribeApp() {
-  return {"App",
-          "App",
-          "Application",
-          {"_MacOSDistributedNotifications.iNotify"},
-          {"_InternetEmailSupport_Action", "_InternetGototheKinetoraWebsite_Action",
-           "_InternetLikeKinetoraonTwitter_Action", "_InternetLikeKinetoraonFacebook_Action",
-           "_InternetKinetora_Action", "_InternetTabulix_Action", "_FileAboutScorewright_Action",
-           "_HelpHelpWindow_Action", "Constructor"},
-          {}};
+  return {"App", "App", {}};
 }
 
 const bool registered = fw::RegisterProgramClass(

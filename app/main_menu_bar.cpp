@@ -12,8 +12,7 @@ namespace {
 fw::Ref<class MainMenuBar> _implicitInstance;
 
 fw::ClassDescription DescribeMainMenuBar() {
-  return {"MainMenuBar", "MainMenuBar", "MenuBar", {},
-          {"Untitled0", "Untitled1", "Untitled2", "Untitled3", "Untitled4"}, {}};
+  return {"MainMenuBar", "MainMenuBar", {}};
 }
 
 const bool registered = fw::RegisterProgramClass(

@@ -4,7 +4,7 @@
 
 #include "framework/menu.h"
 #include "framework/runtime.h"
-#include "framework/testing.h"
+#include "framework/internal.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -18,7 +18,7 @@ Application::~Application() = default;
 
 void Application::_AddMenuHandler(const std::string& item_name, MenuHandler handler) {
   FaultPoint("Application._AddMenuHandler");
-  TracePoint("Application._AddMenuHandler:" + item_name);
+  TracePoint("Application._AddMenuHandler:", item_name);
   auto it = std::find_if(handlers_.begin(), handlers_.end(),
                          [&](const auto& entry) { return entry.first == item_name; });
   if (it != handlers_.end()) {

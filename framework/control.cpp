@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "framework/testing.h"
+#include "framework/internal.h"
 #include "framework/window.h"
 
 namespace fw {

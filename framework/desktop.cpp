@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "framework/qt_support.h"
+#include "framework/testing.h"
 #include "framework/runtime.h"
 
 namespace fw {

@@ -1,9 +1,7 @@
 // The desktop's services: a message to the user and the desktop's handler for a URL.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace fw {
 
@@ -15,14 +13,3 @@ void MsgBox(const std::string& text);
 void ShowURL(const std::string& url);
 
 }  // namespace fw
-
-namespace fw::testing {
-
-// While set, ShowURL hands its URLs to the interceptor instead of the desktop.
-void InterceptUrls(std::function<void(const std::string&)> interceptor);
-void StopInterceptingUrls();
-
-// The texts of the message boxes on screen now.
-std::vector<std::string> OpenMessageBoxTexts();
-
-}  // namespace fw::testing

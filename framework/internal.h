@@ -2,12 +2,26 @@
 #pragma once
 
 #include <exception>
+#include <functional>
+#include <string>
+#include <string_view>
 
 class QApplication;
 
 namespace fw::internal {
 
+// runtime.cpp: the run's Qt application and its event loop.
 QApplication* QtApplication();
+bool EventLoopRunning();
+
+// class_registry.cpp: the program's class descriptions, given anew for each run.
+void OpenClassRegistry();
+void CloseClassRegistry();
+void RunStaticInitializers();
+void RunFinalizers();
+
+// error_report.cpp: the run's exception helper is forgotten when the run ends.
+void ForgetExceptionHelper();
 
 // window.cpp: the framework's hold on windows.
 void ReleaseAllWindows();
@@ -17,7 +31,34 @@ void ReleaseClosedWindows();
 void InstallKeyTracker();
 void RemoveKeyTracker();
 
+// picture.cpp: the icon resource as every window's icon, when the resource is there.
+void ApplyApplicationIcon();
+
 // menu.cpp: the Qt actions behind the menu bar, made for each run.
 void ReleaseMenuActions();
 
+// testing.cpp: what the tests' hooks observe and arm. Fault points and trace points cost a flag
+// test unless a test armed a fault or turned tracing on.
+extern bool faults_armed;
+extern bool tracing;
+void HitFaultPoint(std::string_view operation, std::string_view detail);
+void RecordTracePoint(std::string_view entry, std::string_view detail);
+void RecordReport(const std::string& text);
+std::function<void()> TakeEventLoopStartedHook();
+
 }  // namespace fw::internal
+
+namespace fw {
+
+// Raises a RuntimeException if a test armed the fault point of the operation (operation and
+// detail together name it).
+inline void FaultPoint(std::string_view operation, std::string_view detail = {}) {
+  if (internal::faults_armed) internal::HitFaultPoint(operation, detail);
+}
+
+// Records the operation in the trace while a test records one.
+inline void TracePoint(std::string_view entry, std::string_view detail = {}) {
+  if (internal::tracing) internal::RecordTracePoint(entry, detail);
+}
+
+}  // namespace fw

@@ -14,7 +14,6 @@
 #include "framework/application.h"
 #include "framework/internal.h"
 #include "framework/qt_support.h"
-#include "framework/testing.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -171,7 +170,7 @@ Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
 
 void MenuItem::Choose() {
   CheckUIThread();
-  TracePoint("MenuItem.Choose:" + name_);
+  TracePoint("MenuItem.Choose:", name_);
   if (Window* front = FrontWindow()) {
     if (const MenuHandler* handler = front->MenuHandlerFor(name_)) {
       if ((*handler)()) return;

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "framework/qt_support.h"
+#include "framework/testing.h"
 
 namespace fw {
 

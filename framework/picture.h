@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "framework/object.h"
 
@@ -34,14 +33,3 @@ class Picture : public Object {
 };
 
 }  // namespace fw
-
-namespace fw::internal {
-// Gives the application the icon resource as its window icon, when the resource is there.
-void ApplyApplicationIcon();
-}  // namespace fw::internal
-
-namespace fw::testing {
-// Replaces the resource folders with these, in this order, until ResetResourceFolders.
-void SetResourceFolders(std::vector<std::string> folders);
-void ResetResourceFolders();
-}  // namespace fw::testing

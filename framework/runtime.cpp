@@ -1,21 +1,17 @@
 #include "framework/runtime.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-
-#include <cstdio>
-#include <iostream>
-#include <map>
+#include <QWidget>
 #include <memory>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "framework/application.h"
 #include "framework/internal.h"
-#include "framework/picture.h"
 #include "framework/window.h"
-#include "framework/testing.h"
 
 namespace fw {
 
@@ -24,10 +20,8 @@ namespace {
 struct RunState {
   std::unique_ptr<QApplication> qt;
   std::exception_ptr pending;
-  ExceptionHelper helper = nullptr;
   double framework_version = 0;
   Ref<Application> app;
-  std::map<std::type_index, ClassDescription> classes;
   std::thread::id ui_thread;
   std::int32_t exit_code = 0;
   bool quit_requested = false;
@@ -38,79 +32,12 @@ struct RunState {
 
 RunState* run = nullptr;
 
-std::vector<ClassRegistration>& Registrations() {
-  static std::vector<ClassRegistration> registrations;
-  return registrations;
-}
-
-struct TestHooks {
-  std::map<std::string, int, std::less<>> faults;
-  bool tracing = false;
-  std::vector<std::string> trace;
-  std::function<void()> on_loop_started;
-  std::vector<std::string> reports;
-};
-
-TestHooks& Hooks() {
-  static TestHooks hooks;
-  return hooks;
-}
-
-std::exception_ptr BuiltInHelper(const HandlerFunction& function, Ref<Object> argument) {
-  try {
-    function(std::move(argument));
-  } catch (const RuntimeException&) {
-    return std::current_exception();
-  }
-  return nullptr;
-}
-
-const ClassDescription& Describe(const ClassRegistration& registration) {
-  auto [it, inserted] = run->classes.try_emplace(registration.type, ClassDescription{});
-  if (inserted) it->second = registration.describe();
-  return it->second;
-}
-
 }  // namespace
-
-const std::function<void(Object&)>* ClassDescription::Event(std::string_view event) const {
-  for (const auto& [name, implementation] : events) {
-    if (name == event) return &implementation;
-  }
-  return nullptr;
-}
-
-bool RegisterProgramClass(const ClassRegistration& registration) {
-  Registrations().push_back(registration);
-  return true;
-}
-
-const ClassDescription* DescriptionOf(const std::type_info& type) {
-  if (!run) return nullptr;
-  auto it = run->classes.find(std::type_index(type));
-  if (it != run->classes.end()) return &it->second;
-  for (const auto& registration : Registrations()) {
-    if (registration.type == std::type_index(type)) return &Describe(registration);
-  }
-  return nullptr;
-}
-
-void FaultPoint(std::string_view operation) {
-  auto& faults = Hooks().faults;
-  auto it = faults.find(operation);
-  if (it != faults.end() && it->second > 0) {
-    --it->second;
-    throw RuntimeException("injected failure in " + std::string(operation));
-  }
-}
-
-void TracePoint(std::string_view entry) {
-  if (Hooks().tracing) Hooks().trace.emplace_back(entry);
-}
 
 void RuntimeInit() {
   if (run) return;
   run = new RunState;
+  internal::OpenClassRegistry();
   run->ui_thread = std::this_thread::get_id();
   try {
     TracePoint("RuntimeInit");
@@ -134,11 +61,7 @@ void RuntimePerformInitializers() {
   try {
     TracePoint("RuntimePerformInitializers");
     FaultPoint("RuntimePerformInitializers");
-    for (const auto& registration : Registrations()) {
-      const ClassDescription& description = Describe(registration);
-      FaultPoint("StaticInitializer:" + description.name);
-      if (registration.initialize_module) registration.initialize_module();
-    }
+    internal::RunStaticInitializers();
   } catch (...) {
     run->pending = std::current_exception();
   }
@@ -147,12 +70,6 @@ void RuntimePerformInitializers() {
 std::exception_ptr _RuntimeTakePendingException() {
   if (!run) return nullptr;
   return std::exchange(run->pending, nullptr);
-}
-
-void _RuntimeSetExceptionHelper(ExceptionHelper helper) {
-  FaultPoint("_RuntimeSetExceptionHelper");
-  TracePoint("_RuntimeSetExceptionHelper");
-  run->helper = helper;
 }
 
 void _RuntimeSetFrameworkVersion(double version) {
@@ -207,11 +124,8 @@ void _RuntimeRun() {
   TracePoint("_RuntimeRun");
   if (run->quit_requested) return;
   run->loop_running = true;
-  if (Hooks().on_loop_started) {
-    QTimer::singleShot(0, run->qt.get(), [] {
-      auto callback = std::exchange(Hooks().on_loop_started, nullptr);
-      CallFromQt(callback);
-    });
+  if (auto started = internal::TakeEventLoopStartedHook()) {
+    QTimer::singleShot(0, run->qt.get(), [started = std::move(started)] { CallFromQt(started); });
   }
   QApplication::exec();
   run->loop_running = false;
@@ -228,14 +142,7 @@ void RuntimePerformFinalizers() {
   if (!run) return;
   TracePoint("RuntimePerformFinalizers");
   internal::ReleaseAllWindows();
-  auto& registrations = Registrations();
-  for (auto it = registrations.rbegin(); it != registrations.rend(); ++it) {
-    try {
-      if (it->finalize_module) it->finalize_module();
-    } catch (...) {
-      ReportException(std::current_exception(), "finaliser");
-    }
-  }
+  internal::RunFinalizers();
   run->app.reset();
   internal::ReleaseMenuActions();
   if (run->qt) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -255,6 +162,8 @@ std::int32_t RuntimeExit() {
   }
   delete run;
   run = nullptr;
+  internal::CloseClassRegistry();
+  internal::ForgetExceptionHelper();
   return result;
 }
 
@@ -273,69 +182,15 @@ void Quit(std::int32_t code) {
 void CheckUIThread() {
   if (!run) throw ThreadAccessingUIException("no user interface: the runtime is not initialised");
   if (std::this_thread::get_id() != run->ui_thread) {
-    throw ThreadAccessingUIException("a user-interface operation was called from a thread other "
-                                     "than the main thread");
-  }
-}
-
-std::string DescribeException(std::exception_ptr exception) {
-  if (!exception) return "";
-  try {
-    std::rethrow_exception(exception);
-  } catch (const RuntimeException& e) {
-    return e.ClassName() + ": " + e.Message();
-  } catch (const std::exception& e) {
-    return DemangledName(typeid(e)) + ": " + e.what();
-  } catch (...) {
-    return "unknown exception";
-  }
-}
-
-void ReportException(std::exception_ptr exception, std::string_view context) {
-  try {
-    std::string text = DescribeException(exception);
-    Hooks().reports.push_back(text);
-    std::cerr << "Scorewright: " << context << ": " << text << std::endl;
-    // One box at a time: a handler that fails at every paint must not bury the windows in boxes.
-    static QPointer<QMessageBox> shown;
-    if (run && run->qt && run->loop_running && !shown) {
-      shown = new QMessageBox(QMessageBox::Warning, QStringLiteral("Scorewright"),
-                              QString::fromStdString("An error occurred: " + text),
-                              QMessageBox::Ok);
-      shown->setAttribute(Qt::WA_DeleteOnClose);
-      shown->open();
-    }
-  } catch (...) {
-    std::fputs("Scorewright: an error occurred while reporting an error\n", stderr);
-  }
-}
-
-void CallFromQt(const std::function<void()>& code) noexcept {
-  try {
-    HandlerFunction function = [&code](const Ref<Object>&) { code(); };
-    std::exception_ptr escaped =
-        run && run->helper ? run->helper(function, nullptr) : BuiltInHelper(function, nullptr);
-    if (escaped) ReportException(escaped, "event handler");
-  } catch (...) {
-    ReportException(std::current_exception(), "event handler");
+    throw ThreadAccessingUIException(
+        "a user-interface operation was called from a thread other "
+        "than the main thread");
   }
 }
 
 namespace internal {
 QApplication* QtApplication() { return run ? run->qt.get() : nullptr; }
+bool EventLoopRunning() { return run && run->qt && run->loop_running; }
 }  // namespace internal
-
-namespace testing {
-void FailNext(std::string operation, int count) { Hooks().faults[std::move(operation)] = count; }
-void ClearFaults() { Hooks().faults.clear(); }
-void RecordTrace(bool on) { Hooks().tracing = on; }
-const std::vector<std::string>& Trace() { return Hooks().trace; }
-void ClearTrace() { Hooks().trace.clear(); }
-void OnEventLoopStarted(std::function<void()> callback) {
-  Hooks().on_loop_started = std::move(callback);
-}
-const std::vector<std::string>& Reports() { return Hooks().reports; }
-void ClearReports() { Hooks().reports.clear(); }
-}  // namespace testing
 
 }  // namespace fw

@@ -1,5 +1,6 @@
-// Test-only hooks into the runtime: named fault points, a trace of the framework operations that
-// the program calls, a callback when the event loop starts, and the reports of exceptions.
+// Test-only hooks into the framework: named fault points, a trace of the framework operations
+// that the program calls, a callback when the event loop starts, the reports of exceptions, URLs
+// caught before they reach the desktop, the message boxes on screen and the resource folders.
 //
 // Each named operation checks its fault point on entry: FailNext("_RuntimeRun") makes the next
 // call of _RuntimeRun raise a RuntimeException, as a real failure there would.
@@ -7,7 +8,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace fw::testing {
@@ -27,10 +27,15 @@ void OnEventLoopStarted(std::function<void()> callback);
 const std::vector<std::string>& Reports();
 void ClearReports();
 
-}  // namespace fw::testing
+// While set, ShowURL hands its URLs to the interceptor instead of the desktop.
+void InterceptUrls(std::function<void(const std::string&)> interceptor);
+void StopInterceptingUrls();
 
-namespace fw {
-// Raises if the test armed the operation's fault point; records the operation when tracing.
-void FaultPoint(std::string_view operation);
-void TracePoint(std::string_view entry);
-}  // namespace fw
+// The texts of the message boxes on screen now.
+std::vector<std::string> OpenMessageBoxTexts();
+
+// Replaces the resource folders with these, in this order, until ResetResourceFolders.
+void SetResourceFolders(std::vector<std::string> folders);
+void ResetResourceFolders();
+
+}  // namespace fw::testing

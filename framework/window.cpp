@@ -10,7 +10,6 @@
 #include "framework/control.h"
 #include "framework/internal.h"
 #include "framework/menu.h"
-#include "framework/testing.h"
 
 namespace fw {
 
@@ -113,7 +112,7 @@ Window::~Window() {
 void Window::Constructor() {
   CheckUIThread();
   FaultPoint("Window.Constructor");
-  TracePoint("Window.Constructor:" + ClassName());
+  TracePoint("Window.Constructor:", ClassName());
   description_ = DescriptionOf(typeid(*this));
   widget_ = std::make_unique<WindowWidget>(this);
   ApplyWindowFlags();
@@ -186,7 +185,7 @@ std::vector<Ref<RectControl>> Window::Controls() const {
 
 void Window::_AddMenuHandler(const std::string& item_name, MenuHandler handler) {
   FaultPoint("Window._AddMenuHandler");
-  TracePoint("Window._AddMenuHandler:" + item_name);
+  TracePoint("Window._AddMenuHandler:", item_name);
   for (auto& entry : menu_handlers_) {
     if (entry.first == item_name) {
       entry.second = std::move(handler);

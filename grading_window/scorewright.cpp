@@ -10,13 +10,6 @@ ClassDescription DescribeScorewright() {
   using W = class Scorewright;
   return {"Scorewright",
           "Scorewright.Scorewright",
-          "Window",
-          {},
-          {"Layout", "CreateControls", "_CreateControls0", "LabBox", "totalPoints", "LabBox_Open",
-           "LabBox_CellBackgroundPaint", "LabBox_CellClick", "LabBox_CellTextChange",
-           "LabBox_CellKeyDown", "LabBox_SortColumn", "totalPoints_Open", "totalPoints_TextChange",
-           "resetButton_Action", "gradingTypePop_Open", "gradingTypePop_Change", "AddMenuHandlers",
-           "Event_Close", "_ResetResetfornextstudent_Action"},
           {{"Layout", [](Object& w) { static_cast<W&>(w).Layout(); }},
            {"CreateControls", [](Object& w) { static_cast<W&>(w).CreateControls(); }},
            {"AddMenuHandlers",

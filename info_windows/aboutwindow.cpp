@@ -16,10 +16,6 @@ ClassDescription DescribeAboutWindow() {
   using W = class aboutwindow;
   return {"aboutwindow",
           "aboutwindow.aboutwindow",
-          "Window",
-          {},
-          {"Layout", "CreateControls", "_CreateControls0", "Label1", "Label2", "Label3", "Canvas1",
-           "Label2_MouseDown", "Canvas1_Paint", "Canvas1_MouseDown"},
           {{"Layout", [](Object& w) { static_cast<W&>(w).Layout(); }},
            {"CreateControls", [](Object& w) { static_cast<W&>(w).CreateControls(); }}}};
 }

@@ -10,9 +10,6 @@ ClassDescription DescribeHelpWindow() {
   using W = class helpWindow;
   return {"helpWindow",
           "helpWindow.helpWindow",
-          "Window",
-          {},
-          {"Layout", "CreateControls", "_CreateControls0", "Label1", "Label2", "Label3", "Label4"},
           {{"Layout", [](Object& w) { static_cast<W&>(w).Layout(); }},
            {"CreateControls", [](Object& w) { static_cast<W&>(w).CreateControls(); }}}};
 }

@@ -94,9 +94,6 @@ class ControlsWindow : public fw::Window {
 fw::ClassDescription DescribeControlsWindow() {
   return {"ControlsWindow",
           "ControlsTest.ControlsWindow",
-          "Window",
-          {},
-          {"CreateControls"},
           {{"CreateControls", [](fw::Object& w) { static_cast<ControlsWindow&>(w).CreateControls(); }}}};
 }
 

@@ -13,6 +13,8 @@
 
 #include "framework/desktop.h"
 #include "framework/picture.h"
+#include "framework/internal.h"
+#include "framework/testing.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {

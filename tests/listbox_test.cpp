@@ -99,9 +99,6 @@ class ListWindow : public fw::Window {
 fw::ClassDescription DescribeListWindow() {
   return {"ListWindow",
           "ListWindowTest.ListWindow",
-          "Window",
-          {},
-          {"Layout", "CreateControls"},
           {{"Layout", [](fw::Object& w) { static_cast<ListWindow&>(w).Layout(); }},
            {"CreateControls", [](fw::Object& w) { static_cast<ListWindow&>(w).CreateControls(); }}}};
 }

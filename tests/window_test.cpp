@@ -43,7 +43,7 @@ class Plain : public fw::Window {
 const bool registered = fw::RegisterProgramClass(
     {typeid(Plain), [] {
        return fw::ClassDescription{
-           "Plain", "Plain.Plain", "Window", {}, {},
+           "Plain", "Plain.Plain",
            {{"Layout", [](fw::Object& w) { static_cast<Plain&>(w).Layout(); }},
             {"CreateControls", [](fw::Object& w) { static_cast<Plain&>(w).CreateControls(); }},
             {"Close", [](fw::Object& w) { static_cast<Plain&>(w).Event_Close(); }}}};
