@@ -4,7 +4,7 @@
 // optional fraction and exponent) and gives 0 when the text does not start with one; overflow
 // gives an infinity. Str writes integers in full and floating-point values with at most seven
 // significant digits, switching to exponent form ("1.234568e+07", "1e-07") only when the decimal
-// exponent is below -5 or at least 7; negative zero is "0", and the non-finite values are
+// exponent is below -4 or at least 7; negative zero is "0", and the non-finite values are
 // "Infinity", "-Infinity" and "NaN". Format supports the masks "-#", "-#.0", "-#.00" and so on:
 // the integer digits, then exactly as many decimals as the mask has zeros, rounded half away from
 // zero on the exact binary value; a value that rounds to zero shows no minus sign. Asc gives the

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "framework/qt_support.h"
+#include "framework/text_lines.h"
 
 namespace fw {
 
@@ -732,25 +733,16 @@ void Listbox::SetInitialValue(const std::string& value) {
   CheckUIThread();
   initial_value_ = value;
   parts_->model->Clear();
-  std::size_t start = 0;
-  while (start < value.size()) {
-    std::size_t end = value.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = value.size();
+  for (const std::string& line : internal::SplitLines(value)) {
     std::vector<std::string> cells;
-    std::size_t cell_start = start;
+    std::size_t cell_start = 0;
     for (;;) {
-      const std::size_t tab = value.find('\t', cell_start);
-      if (tab == std::string::npos || tab >= end) {
-        cells.push_back(value.substr(cell_start, end - cell_start));
-        break;
-      }
-      cells.push_back(value.substr(cell_start, tab - cell_start));
+      const std::size_t tab = line.find('\t', cell_start);
+      cells.push_back(line.substr(cell_start, tab == std::string::npos ? tab : tab - cell_start));
+      if (tab == std::string::npos) break;
       cell_start = tab + 1;
     }
     parts_->model->AppendRow(std::move(cells));
-    start = end;
-    if (start < value.size() && value[start] == '\r') ++start;
-    if (start < value.size() && value[start] == '\n') ++start;
   }
 }
 

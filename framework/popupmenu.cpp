@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include "framework/qt_support.h"
+#include "framework/text_lines.h"
 
 namespace fw {
 
@@ -21,25 +22,6 @@ class PopupMenuWidget : public QComboBox {
  private:
   PopupMenu* owner_;
 };
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  if (text.empty()) return lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
-  }
-  const char last = text.back();
-  if (last != '\r' && last != '\n') lines.push_back(line);
-  return lines;
-}
 
 }  // namespace
 
@@ -76,7 +58,7 @@ void PopupMenu::SetInitialValue(const std::string& rows) {
   CheckUIThread();
   RemoveAllRows();
   initial_value_ = rows;
-  for (const std::string& row : SplitLines(rows)) AddRow(row);
+  for (const std::string& row : internal::SplitLines(rows)) AddRow(row);
 }
 
 void PopupMenu::AddRow(const std::string& text) {
