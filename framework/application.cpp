@@ -1,7 +1,5 @@
 #include "framework/application.h"
 
-#include <algorithm>
-
 #include "framework/menu.h"
 #include "framework/runtime.h"
 #include "framework/internal.h"
@@ -19,13 +17,7 @@ Application::~Application() = default;
 void Application::_AddMenuHandler(const std::string& item_name, MenuHandler handler) {
   FaultPoint("Application._AddMenuHandler");
   TracePoint("Application._AddMenuHandler:", item_name);
-  auto it = std::find_if(handlers_.begin(), handlers_.end(),
-                         [&](const auto& entry) { return entry.first == item_name; });
-  if (it != handlers_.end()) {
-    it->second = std::move(handler);
-  } else {
-    handlers_.emplace_back(item_name, std::move(handler));
-  }
+  handlers_.Add(item_name, std::move(handler));
 }
 
 void Application::_x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
@@ -54,17 +46,10 @@ void Application::SetMenuBar(Ref<fw::MenuBar> bar) {
 }
 
 const MenuHandler* Application::MenuHandlerFor(const std::string& item_name) const {
-  for (const auto& [name, handler] : handlers_) {
-    if (name == item_name) return &handler;
-  }
-  return nullptr;
+  return handlers_.Find(item_name);
 }
 
-std::vector<std::string> Application::MenuHandlerNames() const {
-  std::vector<std::string> names;
-  for (const auto& entry : handlers_) names.push_back(entry.first);
-  return names;
-}
+std::vector<std::string> Application::MenuHandlerNames() const { return handlers_.Names(); }
 
 void Application::_SetSupportsHiDPI(bool supported) {
   FaultPoint("Application._SetSupportsHiDPI");

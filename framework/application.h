@@ -3,19 +3,14 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <map>
-#include <optional>
 #include <string>
 
+#include "framework/menu_handler_table.h"
 #include "framework/object.h"
 
 namespace fw {
 
 class MenuBar;
-
-// A menu handler: True when it handled the choice.
-using MenuHandler = std::function<bool()>;
 
 class Application : public Object {
  public:
@@ -53,7 +48,7 @@ class Application : public Object {
   std::int64_t major_ = 0, minor_ = 0, bug_ = 0, non_release_ = 0, stage_ = 0, region_ = 0;
   std::string long_version_, short_version_, package_info_;
   Ref<fw::MenuBar> menu_bar_;
-  std::vector<std::pair<std::string, MenuHandler>> handlers_;
+  MenuHandlerTable handlers_;
 };
 
 }  // namespace fw

@@ -105,6 +105,7 @@ Window::Window() {
 
 Window::~Window() {
   // Controls go before the widgets they live in.
+  controls_by_name_.clear();
   controls_.clear();
   widget_.reset();
 }
@@ -127,13 +128,13 @@ void Window::Constructor() {
     };
     raise("Layout");
     raise("CreateControls");
-    for (const auto& [name, control] : controls_) {
+    for (const auto& control : controls_) {
       control->_RecordDesignPlace(design_width_, design_height_);
     }
     ApplyTabOrder();
     raise("AddMenuHandlers");
     _InstallMenuBar();  // and sizes the window around the content area and the bar
-    for (const auto& [name, control] : controls_) control->_RaiseOpen();
+    for (const auto& control : controls_) control->_RaiseOpen();
     constructing_ = false;
     constructed_ = true;
     if (visible_) SetVisible(true);
@@ -162,44 +163,30 @@ void Window::_AddControl(const std::string& name, const Ref<RectControl>& contro
   CheckUIThread();
   FaultPoint("Window._AddControl");
   if (!control) throw NilObjectException("Window._AddControl: the control " + name + " is nil");
-  if (_ControlByName(name)) {
+  if (controls_by_name_.count(name)) {
     throw InvalidArgumentException(ClassName() + " has a control named " + name + " already");
   }
   control->_SetName(name);
-  controls_.emplace_back(name, control);
+  controls_.push_back(control);
+  controls_by_name_.emplace(name, control);
 }
 
 Ref<Object> Window::_ControlByName(const std::string& name) const {
   FaultPoint("Window._ControlByName");
-  for (const auto& [n, control] : controls_) {
-    if (n == name) return control;
-  }
-  return nullptr;
+  auto it = controls_by_name_.find(name);
+  return it == controls_by_name_.end() ? nullptr : it->second;
 }
 
-std::vector<Ref<RectControl>> Window::Controls() const {
-  std::vector<Ref<RectControl>> result;
-  for (const auto& entry : controls_) result.push_back(entry.second);
-  return result;
-}
+std::vector<Ref<RectControl>> Window::Controls() const { return controls_; }
 
 void Window::_AddMenuHandler(const std::string& item_name, MenuHandler handler) {
   FaultPoint("Window._AddMenuHandler");
   TracePoint("Window._AddMenuHandler:", item_name);
-  for (auto& entry : menu_handlers_) {
-    if (entry.first == item_name) {
-      entry.second = std::move(handler);
-      return;
-    }
-  }
-  menu_handlers_.emplace_back(item_name, std::move(handler));
+  menu_handlers_.Add(item_name, std::move(handler));
 }
 
 const MenuHandler* Window::MenuHandlerFor(const std::string& item_name) const {
-  for (const auto& [name, handler] : menu_handlers_) {
-    if (name == item_name) return &handler;
-  }
-  return nullptr;
+  return menu_handlers_.Find(item_name);
 }
 
 std::int64_t Window::Width() const {

@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/application.h"
@@ -138,8 +139,9 @@ class Window : public Designable {
   void ApplyWindowFlags();
 
   std::unique_ptr<WindowWidget> widget_;
-  std::vector<std::pair<std::string, Ref<RectControl>>> controls_;
-  std::vector<std::pair<std::string, MenuHandler>> menu_handlers_;
+  std::vector<Ref<RectControl>> controls_;  // in creation order
+  std::unordered_map<std::string, Ref<RectControl>> controls_by_name_;
+  MenuHandlerTable menu_handlers_;
   const ClassDescription* description_ = nullptr;
   std::int64_t design_width_ = 100, design_height_ = 100;
   std::int64_t min_width_ = 64, min_height_ = 64, max_width_ = 32000, max_height_ = 32000;
