@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 #include <map>
 
@@ -96,16 +94,6 @@ bool StandardEditAction(const std::string& name) {
     else if (name == "EditPaste") line->paste();
     else if (name == "EditClear") line->del();
     else if (name == "EditSelectAll") line->selectAll();
-    else return false;
-    return true;
-  }
-  if (auto* text = qobject_cast<QTextEdit*>(focus)) {
-    if (name == "EditUndo") text->undo();
-    else if (name == "EditCut") text->cut();
-    else if (name == "EditCopy") text->copy();
-    else if (name == "EditPaste") text->paste();
-    else if (name == "EditClear") text->textCursor().removeSelectedText();
-    else if (name == "EditSelectAll") text->selectAll();
     else return false;
     return true;
   }
