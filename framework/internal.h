@@ -6,7 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "framework/object.h"
+
+class QAction;
 class QApplication;
+
+namespace fw {
+class MenuItem;
+}  // namespace fw
 
 namespace fw::internal {
 
@@ -34,7 +41,8 @@ void RemoveKeyTracker();
 // picture.cpp: the icon resource as every window's icon, when the resource is there.
 void ApplyApplicationIcon();
 
-// menu.cpp: the Qt actions behind the menu bar, made for each run.
+// menu.cpp: the Qt actions behind the menu bar, made for each run and shared by every window's bar.
+QAction* MenuAction(const Ref<MenuItem>& item);
 void ReleaseMenuActions();
 
 // testing.cpp: what the tests' hooks observe and arm. Fault points and trace points cost a flag

@@ -177,30 +177,9 @@ void MenuItem::Choose() {
   StandardEditAction(name_);
 }
 
-void Window::_InstallMenuBar() {
-  if (!widget_) return;
-  QMenuBar* qt_bar = _QtWindow()->menuBar();
-  qt_bar->clear();
-  Ref<Object> app_object = _GetAppObject();
-  auto app = CheckedCast<Application>(app_object);
-  Ref<MenuBar> bar = app ? app->MenuBar() : nullptr;
-  if (!menu_bar_visible_ || !bar) {
-    qt_bar->hide();
-    ApplySizeLimits();
-    return;
-  }
-  for (std::int64_t i = 0; i < bar->Count(); ++i) {
-    Ref<MenuItem> menu_item = bar->Item(i);
-    QMenu* menu = qt_bar->addMenu(qt::ToQ(menu_item->Text()));
-    menu->setObjectName(qt::ToQ(menu_item->Name()));
-    menu->menuAction()->setVisible(menu_item->Visible());
-    for (std::int64_t j = 0; j < menu_item->Count(); ++j) menu->addAction(ActionFor(menu_item->Item(j)));
-  }
-  qt_bar->show();
-  ApplySizeLimits();
-}
-
 namespace internal {
+QAction* MenuAction(const Ref<MenuItem>& item) { return ActionFor(item); }
+
 void ReleaseMenuActions() {
   for (auto& [item, action] : Actions()) delete action;
   Actions().clear();

@@ -10,6 +10,7 @@
 #include "framework/control.h"
 #include "framework/internal.h"
 #include "framework/menu.h"
+#include "framework/qt_support.h"
 
 namespace fw {
 
@@ -352,6 +353,32 @@ void Window::_HandleCloseRequest() {
 
 QMainWindow* Window::_QtWindow() const { return widget_.get(); }
 QWidget* Window::_ContentArea() const { return widget_ ? widget_->content() : nullptr; }
+
+void Window::_InstallMenuBar() {
+  if (!widget_) return;
+  QMenuBar* qt_bar = _QtWindow()->menuBar();
+  qt_bar->clear();
+  Ref<Object> app_object = _GetAppObject();
+  auto app = CheckedCast<Application>(app_object);
+  Ref<MenuBar> bar = app ? app->MenuBar() : nullptr;
+  if (!menu_bar_visible_ || !bar) {
+    qt_bar->hide();
+    ApplySizeLimits();
+    return;
+  }
+  for (std::int64_t i = 0; i < bar->Count(); ++i) {
+    Ref<MenuItem> menu_item = bar->Item(i);
+    QMenu* menu = qt_bar->addMenu(qt::ToQ(menu_item->Text()));
+    menu->setObjectName(qt::ToQ(menu_item->Name()));
+    menu->menuAction()->setVisible(menu_item->Visible());
+    for (std::int64_t j = 0; j < menu_item->Count(); ++j) {
+      menu->addAction(internal::MenuAction(menu_item->Item(j)));
+    }
+  }
+  qt_bar->show();
+  ApplySizeLimits();
+}
+
 
 Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
   FaultPoint("_GetImplicitWindow");
