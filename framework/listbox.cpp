@@ -37,6 +37,7 @@ namespace listbox_detail {
 
 constexpr int kTextPadding = 4;
 constexpr int kLineEditMargin = 2;  // QLineEdit's own space before its text
+constexpr int kFocusFrameWidth = 2;
 constexpr std::int64_t kEditableType = 3;
 constexpr std::int64_t kTextAreaType = 4;
 
@@ -280,6 +281,9 @@ class ListView : public QTableView {
   }
   void LayOutNow() { executeDelayedItemsLayout(); }
   void MoveFocus(bool next) { focusNextPrevChild(next); }
+  // Keys typed while no cell is being edited do nothing: the view's search by first letters
+  // would move the selection to another row and leave the typed digits nowhere.
+  void keyboardSearch(const QString&) override {}
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -299,6 +303,35 @@ class ListView : public QTableView {
  private:
   Listbox* owner_;
   std::string widths_text_;
+};
+
+// The editor of a cell: it takes text of any length, and it draws a frame in the desktop's
+// highlight colour over its own edges, as a text field being edited shows itself, so that the
+// cell being typed into stands out. The text stays where the cell itself draws it.
+class CellEditor : public QLineEdit {
+ public:
+  CellEditor(QWidget* parent, QWidget* palette_source)
+      : QLineEdit(parent), palette_source_(palette_source) {
+    setFrame(false);
+    setMaxLength(std::numeric_limits<int>::max());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    const QWidget* source = palette_source_ ? palette_source_.data() : this;
+    const QColor colour = source->palette().color(QPalette::Highlight);
+    const QRect r = rect();
+    const int w = std::min({kFocusFrameWidth, r.width(), r.height()});
+    QPainter painter(this);
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+    painter.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
+    painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+  }
+
+ private:
+  QPointer<QWidget> palette_source_;
 };
 
 // Paints the cells and keeps the one open editor: its keys go to CellKeyDown before anything
@@ -332,8 +365,7 @@ class CellDelegate : public QStyledItemDelegate {
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex& index) const override {
-    auto* editor = new QLineEdit(parent);
-    editor->setFrame(false);
+    auto* editor = new CellEditor(parent, view_);
     if (active_text_) active_text_->_Invalidate();
     active_ = editor;
     active_index_ = index;
@@ -441,13 +473,21 @@ class CellDelegate : public QStyledItemDelegate {
   bool HandleKey(QLineEdit* editor, QKeyEvent* event) {
     if (forwarding_) return false;  // passed on from another cell's editor: the editor's own
     if (editor != active_ || !owner_) return QStyledItemDelegate::eventFilter(editor, event);
-    const int row = active_index_.row(), column = active_index_.column();
-    const std::string key = KeyText(event);
-    bool handled = false;
-    QPointer<CellDelegate> self(this);
-    Listbox* owner = owner_;
-    CallFromQt([&] { handled = owner->_RaiseCellKeyDown(row, column, key); });
-    if (!self || handled) return true;
+    if (!IsModifierKey(event->key())) BringIntoView();
+    // A chord with the command key belongs to the editor (undo, cut, copy, paste, select all)
+    // or to a menu: the key handler never sees one. Its text is a control character that
+    // would read as another key (Ctrl+C gives the code of Enter, Ctrl+M that of Return).
+    const bool command_chord =
+        (event->modifiers() & Qt::ControlModifier) || event->key() == Qt::Key_Control;
+    if (!command_chord) {
+      const int row = active_index_.row(), column = active_index_.column();
+      const std::string key = KeyText(event);
+      bool handled = false;
+      QPointer<CellDelegate> self(this);
+      Listbox* owner = owner_;
+      CallFromQt([&] { handled = owner->_RaiseCellKeyDown(row, column, key); });
+      if (!self || handled) return true;
+    }
 
     QLineEdit* target = active_;  // the handler may have moved the edit to another cell
     if (!target) return true;
@@ -480,6 +520,30 @@ class CellDelegate : public QStyledItemDelegate {
     QCoreApplication::sendEvent(target, &copy);
     forwarding_ = false;
     return true;
+  }
+
+  static bool IsModifierKey(int key) {
+    switch (key) {
+      case Qt::Key_Shift:
+      case Qt::Key_Control:
+      case Qt::Key_Meta:
+      case Qt::Key_Alt:
+      case Qt::Key_AltGr:
+      case Qt::Key_CapsLock:
+      case Qt::Key_Super_L:
+      case Qt::Key_Super_R:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  // A key typed into a cell that the mouse wheel has scrolled away brings the cell back first,
+  // so that the user sees what the key does.
+  void BringIntoView() const {
+    if (!view_ || !active_index_.isValid()) return;
+    const QRect cell = view_->visualRect(active_index_);
+    if (!view_->viewport()->rect().contains(cell)) view_->scrollTo(active_index_);
   }
 
   void OnTextEdited(QLineEdit* editor, const QString& text) const {

@@ -7,11 +7,15 @@
 //
 // Editing: EditCell opens a cell's editor whatever its CellType; a click on a cell of type 3
 // (editable) opens it too, unless the CellClick handler took the click. Each of the user's
-// keystrokes in an editor stores the editor's text in the cell, then raises CellTextChange.
-// CellKeyDown sees every key pressed in an editor first: True consumes the key; False passes it on
-// to the editor open at that moment, which may be another cell's if the handler moved the edit.
-// Return, Enter, the arrows up and down and the page keys then do nothing more; Tab ends the edit
-// and moves the focus on; Escape ends the edit keeping its text.
+// keystrokes in an editor stores the editor's text in the cell, then raises CellTextChange; so do
+// its undo, cut, paste and delete. A key typed into an editor whose cell is scrolled out of view
+// scrolls it back first. CellKeyDown sees every key pressed in an editor first, except chords with
+// the command key (Ctrl), which go to the editor or the menus: True consumes the key; False passes
+// it on to the editor open at that moment, which may be another cell's if the handler moved the
+// edit. Return, Enter, the arrows up and down and the page keys then do nothing more; Tab ends the
+// edit and moves the focus on; Escape ends the edit keeping its text. The cell being edited shows
+// a frame in the desktop's highlight colour; its text has no length limit. Keys typed while no
+// cell is being edited neither edit nor move the selection.
 //
 // Events: Open ( Listbox ); CellClick ( Listbox, Integer, Integer, Integer, Integer ) as Boolean
 // (row, column, x and y within the cell); CellTextChange ( Listbox, Integer, Integer );

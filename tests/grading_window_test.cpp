@@ -2,7 +2,9 @@
 // the grading-mode pop-up and the Reset button; the results, the grade scale and the layout.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -11,12 +13,15 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -27,6 +32,7 @@
 #include "framework/desktop.h"
 #include "framework/testing.h"
 #include "grading_window/scorewright.h"
+#include "tests/support/keys.h"
 #include "tests/support/program.h"
 
 namespace {
@@ -59,6 +65,15 @@ std::pair<int, int> EditedCell(const GradingWindow& w) {
 std::pair<int, int> CurrentCell(const GradingWindow& w) {
   const QModelIndex index = View(w)->currentIndex();
   return {index.row(), index.column()};
+}
+
+std::vector<std::pair<int, int>> SelectedCells(const GradingWindow& w) {
+  std::vector<std::pair<int, int>> cells;
+  for (const QModelIndex& index : View(w)->selectionModel()->selectedIndexes()) {
+    cells.emplace_back(index.row(), index.column());
+  }
+  std::sort(cells.begin(), cells.end());
+  return cells;
 }
 
 std::vector<std::string> Column(const GradingWindow& w, int column) {
@@ -106,6 +121,60 @@ void ChooseMode(const GradingWindow& w, std::int64_t mode) {
   ASSERT_NE(combo, nullptr);
   QTest::keyClick(combo, mode > w->gradingTypePop()->ListIndex() ? Qt::Key_Down : Qt::Key_Up);
   ASSERT_EQ(w->gradingTypePop()->ListIndex(), mode);
+}
+
+QLineEdit* TotalField(const GradingWindow& w) {
+  return qobject_cast<QLineEdit*>(w->totalPoints()->_Widget());
+}
+
+// Where the teacher edits: the entry of kEditRow or the total field.
+enum class Field { kCell, kTotal };
+constexpr int kEditRow = 2;
+
+// Starts an edit as the teacher does: the field gets the focus, the text is typed over the
+// field's whole text (nullptr: nothing typed), then either everything is selected or the cursor
+// stays after the typed text. The clipboard holds "x".
+QLineEdit* StartEdit(const GradingWindow& w, Field field, const char* typed, bool select_all) {
+  QLineEdit* line = nullptr;
+  if (field == Field::kCell) {
+    ClickCell(w, kEditRow, 1);
+    line = Editor(w);
+  } else {
+    line = TotalField(w);
+    if (line) line->setFocus(Qt::MouseFocusReason);
+  }
+  if (!line) return nullptr;
+  if (typed) {
+    line->selectAll();
+    QTest::keyClicks(line, typed);
+  }
+  if (select_all) line->selectAll();
+  QGuiApplication::clipboard()->setText("x");
+  return line;
+}
+
+struct EditOutcome {
+  const char* text;  // the field's text, as the editor shows it and as it is stored
+  const char* clipboard;
+  int edited_row;  // the entry being edited afterwards, in column 1; -1: none
+  std::vector<std::string> results;
+};
+
+void ExpectOutcome(const GradingWindow& w, Field field, const QPointer<QLineEdit>& line,
+                   const EditOutcome& expected) {
+  if (field == Field::kCell) {
+    EXPECT_EQ(w->LabBox()->Cell(kEditRow, 1), expected.text);
+  } else {
+    EXPECT_EQ(w->totalPoints()->Text(), expected.text);
+  }
+  if (field == Field::kTotal || expected.edited_row == kEditRow) {
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->text().toStdString(), expected.text);
+    EXPECT_TRUE(QApplication::focusWidget() == line.data()) << "the edit stays where it was";
+  }
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expected.clipboard);
+  EXPECT_EQ(EditedCell(w), std::make_pair(expected.edited_row, expected.edited_row < 0 ? -1 : 1));
+  EXPECT_EQ(Results(w), expected.results);
 }
 
 TEST(GradingWindowStart, ShowsTheProblemsTheFirstResultsAndTheFirstEntryBeingEdited) {
@@ -280,6 +349,7 @@ TEST(GradingWindowKeys, ReturnEnterAndTheArrowsMoveTheEditOneRowAndComputeNothin
       {"DownMovesDown", 5, Qt::Key_Down, Qt::NoModifier, 6},
       {"UpOnTheFirstRowStays", 0, Qt::Key_Up, Qt::NoModifier, 0},
       {"DownOnTheLastRowStays", 99, Qt::Key_Down, Qt::NoModifier, 99},
+      {"KeypadEnterOnTheLastRowStays", 99, Qt::Key_Enter, Qt::KeypadModifier, 99},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -327,6 +397,69 @@ TEST(GradingWindowKeys, ADigitTypedWhileUpIsHeldMovesUpOnceMoreAndLandsInTheNewR
   QTest::keyClick(Editor(w), Qt::Key_1);
   EXPECT_EQ(EditedCell(w), std::make_pair(3, 1)) << "released, Up moves nothing";
   EXPECT_EQ(w->LabBox()->Cell(3, 1), "71");
+}
+
+TEST(GradingWindowKeys, ADigitTypedWhileNoCellIsEditedChangesNothing) {
+  struct Row {
+    const char* name;
+    std::function<void(const GradingWindow&)> leave_the_edit;
+  };
+  const Row rows[] = {
+      {"AfterAClickInTheProblemColumn", [](const GradingWindow& w) { ClickCell(w, 3, 0); }},
+      {"AfterAClickInTheScaleColumn", [](const GradingWindow& w) { ClickCell(w, 3, 2); }},
+      {"AfterEscape",
+       [](const GradingWindow& w) {
+         TypeEntry(w, 8, "7");
+         ClickCell(w, 3, 1);
+         QTest::keyClick(Editor(w), Qt::Key_Escape);
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    row.leave_the_edit(w);
+    ASSERT_EQ(Editor(w), nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), View(w));
+    const std::vector<std::string> entries = Column(w, 1), results = Results(w);
+    const std::pair<int, int> current = CurrentCell(w);
+    const std::vector<std::pair<int, int>> selected = SelectedCells(w);
+
+    QTest::keyClick(View(w), Qt::Key_7);
+
+    EXPECT_EQ(Column(w, 1), entries);
+    EXPECT_EQ(Results(w), results);
+    EXPECT_EQ(CurrentCell(w), current);
+    EXPECT_EQ(SelectedCells(w), selected);
+    EXPECT_EQ(Editor(w), nullptr);
+  }
+}
+
+TEST(GradingWindowKeys, AKeyTypedIntoACellScrolledOutOfViewBringsItBackFirst) {
+  ProgramScope program;
+  auto w = program.window();
+  QTableView* view = View(w);
+  QPointer<QLineEdit> editor = Editor(w);
+  ASSERT_TRUE(editor);
+  const QModelIndex edited = view->model()->index(0, 1);
+  for (int notch = 0; notch < 10 && view->viewport()->rect().intersects(view->visualRect(edited));
+       ++notch) {
+    const QPointF at = view->viewport()->rect().center();
+    QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view->viewport(), &wheel);
+  }
+  ASSERT_FALSE(view->viewport()->rect().intersects(view->visualRect(edited)));
+  ASSERT_EQ(Editor(w), editor.data());
+
+  QTest::keyClick(editor, Qt::Key_5);
+
+  EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(edited)));
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(Editor(w), editor.data());
+  EXPECT_EQ(editor->geometry(), view->visualRect(edited));
+  EXPECT_EQ(w->LabBox()->Cell(0, 1), "5");
+  EXPECT_EQ(Results(w), (std::vector<std::string>{"95.00%", "95/100", "5"}));
 }
 
 TEST(GradingWindowKeys, AHeldKeyIsForgottenWhenTheApplicationDeactivates) {
@@ -406,6 +539,160 @@ TEST(GradingWindowEditing, RecalculatingOnEachKeystrokeKeepsTheEditorsCursorAndU
   EXPECT_EQ(editor->text(), "0");
   EXPECT_EQ(w->LabBox()->Cell(0, 1), "0");
   EXPECT_EQ(Results(w), (std::vector<std::string>{"100.00%", "100/100", "0"}));
+}
+
+TEST(GradingWindowEditing, CommandKeysEditTheFieldAndNeverMoveTheEdit) {
+  const Qt::Key ctrl_a = Qt::Key_A, ctrl_c = Qt::Key_C, ctrl_x = Qt::Key_X, ctrl_v = Qt::Key_V,
+                ctrl_z = Qt::Key_Z, ctrl_m = Qt::Key_M, ctrl_r = Qt::Key_R;
+  const std::vector<std::string> untouched{"100.00%", "100/100", "0"};
+  struct Row {
+    const char* name;
+    Field field;
+    const char* typed;
+    bool select_all;
+    std::vector<Qt::Key> chords;  // each with Ctrl
+    EditOutcome expected;
+  };
+  const Row rows[] = {
+      {"CellSelectAllAndCopy", Field::kCell, nullptr, false, {ctrl_a, ctrl_c},
+       {"0", "0", kEditRow, untouched}},
+      {"CellCut", Field::kCell, "12", true, {ctrl_x}, {"", "12", kEditRow, untouched}},
+      {"CellPaste", Field::kCell, "12", true, {ctrl_c, ctrl_a, ctrl_v, ctrl_v},
+       {"1212", "12", kEditRow, {"-1112.00%", "-1112/100", "1212"}}},
+      {"CellUndo", Field::kCell, "12", false, {ctrl_z}, {"0", "x", kEditRow, untouched}},
+      {"CellCtrlMTypesNothing", Field::kCell, "12", false, {ctrl_m},
+       {"12", "x", kEditRow, {"88.00%", "88/100", "12"}}},
+      {"CellCtrlRResetsAndEditsTheFirstEntry", Field::kCell, "12", false, {ctrl_r},
+       {"0", "x", 0, untouched}},
+      {"TotalSelectAllAndCopy", Field::kTotal, nullptr, false, {ctrl_a, ctrl_c},
+       {"100", "100", -1, untouched}},
+      {"TotalCut", Field::kTotal, "50", true, {ctrl_x}, {"", "50", -1, {"NaN%", "0/0", "0"}}},
+      {"TotalPaste", Field::kTotal, "50", true, {ctrl_c, ctrl_v, ctrl_v},
+       {"5050", "50", -1, {"100.00%", "5050/5050", "0"}}},
+      {"TotalUndo", Field::kTotal, "50", false, {ctrl_z}, {"100", "x", -1, untouched}},
+      {"TotalCtrlMTypesNothing", Field::kTotal, "50", false, {ctrl_m},
+       {"50", "x", -1, {"100.00%", "50/50", "0"}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    QPointer<QLineEdit> line = StartEdit(w, row.field, row.typed, row.select_all);
+    ASSERT_TRUE(line);
+    for (const Qt::Key chord : row.chords) {
+      ASSERT_TRUE(line);
+      sw_test::ClickCtrlChord(line, chord);
+    }
+    ExpectOutcome(w, row.field, line, row.expected);
+  }
+}
+
+TEST(GradingWindowEditing, EditMenuItemsActOnTheCellAndOnTheTotal) {
+  const std::vector<std::string> untouched{"100.00%", "100/100", "0"};
+  struct Row {
+    const char* name;
+    Field field;
+    const char* item;
+    bool select_all;  // after typing "12" into the cell, "50" into the total
+    EditOutcome expected;
+  };
+  const Row rows[] = {
+      {"CellUndo", Field::kCell, "EditUndo", false, {"0", "x", kEditRow, untouched}},
+      {"CellCopy", Field::kCell, "EditCopy", true,
+       {"12", "12", kEditRow, {"88.00%", "88/100", "12"}}},
+      {"CellDelete", Field::kCell, "EditClear", true, {"", "x", kEditRow, untouched}},
+      {"TotalUndo", Field::kTotal, "EditUndo", false, {"100", "x", -1, untouched}},
+      {"TotalCopy", Field::kTotal, "EditCopy", true, {"50", "50", -1, {"100.00%", "50/50", "0"}}},
+      {"TotalDelete", Field::kTotal, "EditClear", true, {"", "x", -1, {"NaN%", "0/0", "0"}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    auto* menu = w->_QtWindow()->menuBar()->findChild<QMenu*>("EditMenu");
+    ASSERT_NE(menu, nullptr);
+    QAction* action = nullptr;
+    for (QAction* a : menu->actions()) {
+      if (a->objectName() == row.item) action = a;
+    }
+    ASSERT_NE(action, nullptr);
+    QPointer<QLineEdit> line =
+        StartEdit(w, row.field, row.field == Field::kCell ? "12" : "50", row.select_all);
+    ASSERT_TRUE(line);
+
+    action->trigger();
+
+    ExpectOutcome(w, row.field, line, row.expected);
+  }
+}
+
+TEST(GradingWindowEditing, APastedEntryLongerThanAnyLineEditLimitIsKeptWholeAndCalculated) {
+  ProgramScope program;
+  auto w = program.window();
+  const std::string entry = std::string(39999, '0') + "7";
+  QGuiApplication::clipboard()->setText(QString::fromStdString(entry));
+  QLineEdit* editor = Editor(w);
+  ASSERT_NE(editor, nullptr);
+  ASSERT_EQ(editor->selectedText(), "0");
+
+  sw_test::ClickCtrlChord(editor, Qt::Key_V);
+
+  EXPECT_EQ(editor->text().size(), 40000);
+  const std::string stored = w->LabBox()->Cell(0, 1);
+  EXPECT_EQ(stored.size(), entry.size());
+  EXPECT_TRUE(stored == entry);
+  EXPECT_EQ(Results(w), (std::vector<std::string>{"93.00%", "93/100", "7"}));
+}
+
+TEST(GradingWindowEditing, TheEditedCellShowsAFrameInTheHighlightColourAndItsTextStaysPut) {
+  ProgramScope program;
+  auto w = program.window();
+  constexpr int kRow = 3;  // an odd row: white, as the reference row 5 below
+  w->LabBox()->EditCell(kRow, 1);
+  QLineEdit* editor = Editor(w);
+  ASSERT_NE(editor, nullptr);
+  ASSERT_FALSE(editor->hasSelectedText());
+  QTableView* view = View(w);
+  const QImage image = view->viewport()->grab().toImage();
+  const auto cell_rect = [&](int row, int column) {
+    return view->visualRect(view->model()->index(row, column));
+  };
+  const QRect edited = cell_rect(kRow, 1);
+  ASSERT_EQ(editor->geometry(), edited);
+
+  const QColor highlight = view->palette().color(QPalette::Highlight);
+  const std::vector<int> frame{highlight.red(), highlight.green(), highlight.blue()};
+  const QPoint c = edited.center();
+  for (const QPoint& at : {QPoint(edited.left(), c.y()), QPoint(edited.left() + 1, c.y()),
+                           QPoint(edited.right(), c.y()), QPoint(edited.right() - 1, c.y()),
+                           QPoint(c.x(), edited.top()), QPoint(c.x(), edited.top() + 1),
+                           QPoint(c.x(), edited.bottom()), QPoint(c.x(), edited.bottom() - 1)}) {
+    EXPECT_EQ(PixelAt(image, at.x(), at.y()), frame) << at.x() << "," << at.y();
+  }
+
+  // The cells around keep their colours, up to their edges.
+  const std::vector<int> blue_grey{238, 243, 254}, white{255, 255, 255};
+  EXPECT_EQ(PixelAt(image, c.x(), cell_rect(kRow - 1, 1).bottom()), blue_grey);
+  EXPECT_EQ(PixelAt(image, c.x(), cell_rect(kRow + 1, 1).top()), blue_grey);
+  EXPECT_EQ(PixelAt(image, cell_rect(kRow, 0).right() - 1, c.y()), white);
+  EXPECT_EQ(PixelAt(image, cell_rect(kRow, 2).left(), c.y()), white);
+
+  // The editor shows its "0" pixel for pixel where row 5 draws its own "0", left of the caret.
+  ASSERT_EQ(w->LabBox()->Cell(5, 1), "0");
+  const QRect reference = cell_rect(5, 1);
+  const int caret = editor->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+  ASSERT_GT(caret, 6);
+  int differing = 0, ink = 0;
+  for (int y = 2; y < edited.height() - 2; ++y) {
+    for (int x = 2; x < caret; ++x) {
+      const QColor in_editor = image.pixelColor(edited.topLeft() + QPoint(x, y));
+      const QColor in_cell = image.pixelColor(reference.topLeft() + QPoint(x, y));
+      if (in_editor != in_cell) ++differing;
+      if (in_cell.lightness() < 128) ++ink;
+    }
+  }
+  EXPECT_GT(ink, 0) << "the compared area holds the digit";
+  EXPECT_EQ(differing, 0);
 }
 
 TEST(GradingWindowEditing, TheEditSurvivesTheWindowLosingActivation) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QImage>
@@ -24,6 +25,7 @@
 
 #include "framework/graphics.h"
 #include "framework/window.h"
+#include "tests/support/keys.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {
@@ -236,6 +238,51 @@ TEST(ListboxTest, KeysFollowTheCellKeyDownResult) {
     EXPECT_EQ(column, row.expected_column);
     window->Close();
   }
+}
+
+TEST(ListboxTest, ChordsWithTheCommandKeyGoToTheEditorNeverToCellKeyDown) {
+  sw_test::RuntimeScope scope;
+  auto window = OpenWindow();
+  ListWindow* w = window.get();
+  w->key_down = [](std::int64_t, std::int64_t, const std::string&) { return true; };
+  w->list->EditCell(1, 1);
+  QPointer<QLineEdit> editor = EditorOf(window);
+  ASSERT_TRUE(editor);
+  QGuiApplication::clipboard()->setText("9");
+  struct Step {
+    const char* name;
+    Qt::Key key;
+    const char* text;  // the editor's and the cell's text afterwards
+    const char* clipboard;
+  };
+  const Step steps[] = {
+      {"SelectAll", Qt::Key_A, "2", "9"},
+      {"Copy", Qt::Key_C, "2", "2"},
+      {"Cut", Qt::Key_X, "", "2"},
+      {"Paste", Qt::Key_V, "2", "2"},
+      {"Undo", Qt::Key_Z, "", "2"},
+      {"CtrlMWhoseTextIsReturn", Qt::Key_M, "", "2"},
+      {"CtrlReturn", Qt::Key_Return, "", "2"},
+      {"CtrlDown", Qt::Key_Down, "", "2"},
+      {"CtrlUp", Qt::Key_Up, "", "2"},
+      {"CtrlAlone", Qt::Key_Control, "", "2"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    ASSERT_TRUE(editor);
+    sw_test::ClickCtrlChord(editor, step.key);
+    EXPECT_TRUE(EditorOf(window) == editor.data());
+    EXPECT_EQ(EditedCell(window), std::make_pair(1, 1));
+    EXPECT_EQ(ViewOf(window)->currentIndex().row(), 1);
+    EXPECT_EQ(editor->text().toStdString(), step.text);
+    EXPECT_EQ(w->list->Cell(1, 1), step.text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), step.clipboard);
+  }
+  EXPECT_EQ(w->keys, std::vector<std::string>{});
+  EXPECT_EQ(w->text_changes, (std::vector<std::string>{"1,1:", "1,1:2", "1,1:"}));
+
+  QTest::keyClick(editor, Qt::Key_7);
+  EXPECT_EQ(w->keys, std::vector<std::string>{"7"}) << "other keys still reach the handler";
 }
 
 TEST(ListboxTest, EditCellOpensTheEditorWithNothingSelected) {
