@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
@@ -131,6 +133,41 @@ TEST(PictureTest, OpenFromAppReadsTheFirstFolderThatHasAReadablePicture) {
       ASSERT_TRUE(picture);
       EXPECT_EQ(picture->Width(), c.expected_width);
     }
+  }
+}
+
+// A picture put where the program looks when no test chose its folders: found by where the
+// executable is, whichever folder the build happened in.
+TEST(PictureTest, TheProgramsOwnFoldersAreBesideTheExecutableAndInstalledBesideItsBin) {
+  struct Case {
+    const char* name;
+    QString folder;  // relative to the executable's folder
+  };
+  const Case cases[] = {{"BesideTheExecutable", "."},
+                        {"InstalledBesideItsBin", "../share/scorewright"}};
+  sw_test::RuntimeScope scope;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QDir executable_folder(QCoreApplication::applicationDirPath());
+    const QString folder = QDir::cleanPath(executable_folder.filePath(c.folder));
+    // Leave the build tree as it was: remove what the test made.
+    QStringList made;
+    for (QString missing = folder; !QFileInfo::exists(missing);
+         missing = QFileInfo(missing).path()) {
+      made << missing;
+    }
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString name = QStringLiteral("Probe%1").arg(QCoreApplication::applicationPid());
+    const QString file = QDir(folder).filePath(name + ".png");
+    const bool saved = SavePng(file, 6, 2);
+
+    auto picture = fw::Picture::_OpenFromApp(name.toStdString());
+
+    QFile::remove(file);
+    for (const QString& dir : made) QDir().rmdir(dir);
+    ASSERT_TRUE(saved);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Width(), 6);
   }
 }
 
