@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "framework/application.h"
+#include "framework/desktop.h"
 #include "framework/internal.h"
 #include "framework/picture.h"
 #include "framework/window.h"
@@ -247,6 +248,7 @@ std::int32_t RuntimeExit() {
   std::int32_t result = run->quit_requested ? run->exit_code : (run->startup_failed ? 1 : 0);
   if (run->qt) {
     internal::RemoveKeyTracker();
+    internal::StopUrlOpeners();
     // Deleting one window may delete others (a message box with a parent): hold them weakly.
     std::vector<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) windows.emplace_back(w);

@@ -7,7 +7,9 @@
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <string>
@@ -65,13 +67,66 @@ TEST(ShowURLTest, RefusesTextThatIsNoUrl) {
   EXPECT_TRUE(interception.urls.empty());
 }
 
-TEST(ShowURLTest, SaysSoWhenNoProgramTakesTheLink) {
-  // The offscreen platform has no desktop services: nothing takes a link there.
-  sw_test::RuntimeScope scope;
-  fw::ShowURL("http://www.kinetora.example/");
-  EXPECT_EQ(fw::testing::OpenMessageBoxTexts(),
-            std::vector<std::string>{
-                "No program on this computer could open http://www.kinetora.example/."});
+// PATH for the length of a test.
+class SearchPath {
+ public:
+  explicit SearchPath(const QString& path) : saved_(qgetenv("PATH")) {
+    qputenv("PATH", QFile::encodeName(path));
+  }
+  ~SearchPath() { qputenv("PATH", saved_); }
+
+ private:
+  QByteArray saved_;
+};
+
+bool NoOpenerLeft() { return qApp->findChildren<QProcess*>().isEmpty(); }
+
+TEST(ShowURLTest, SaysSoWhenNoProgramCouldOpenTheLink) {
+  struct Case {
+    const char* name;
+    const char* opener;  // the desktop opener's last line; nullptr: there is no opener
+    bool says_so;
+  };
+  const Case cases[] = {
+      {"NoOpener", nullptr, true},
+      {"OpenerFindsNoProgram", "exit 3", true},
+      {"OpenerDies", "kill -9 $$", true},
+      {"OpenerOpensIt", "exit 0", false},
+  };
+  // Handed over as one argument, never through a shell.
+  const std::string url = "http://www.kinetora.example/store?app=tabulix&from=scorewright";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sw_test::RuntimeScope scope;
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    QString path = bin.path();
+    if (c.opener) {
+      QFile script(bin.filePath("xdg-open"));
+      ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+      script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.arguments\"\n");
+      script.write(c.opener);
+      script.close();
+      script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+      path += ":" + qEnvironmentVariable("PATH");
+    }
+    SearchPath search_path(path);
+
+    fw::ShowURL(url);
+    if (c.opener) {
+      EXPECT_TRUE(fw::testing::OpenMessageBoxTexts().empty()) << "ShowURL waited for the opener";
+    }
+    ASSERT_TRUE(QTest::qWaitFor(NoOpenerLeft));
+
+    const std::string message = "No program on this computer could open " + url + ".";
+    EXPECT_EQ(fw::testing::OpenMessageBoxTexts(),
+              c.says_so ? std::vector<std::string>{message} : std::vector<std::string>{});
+    if (c.opener) {
+      QFile arguments(bin.filePath("xdg-open.arguments"));
+      ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
+      EXPECT_EQ(arguments.readAll().toStdString(), url + "\n");
+    }
+  }
 }
 
 TEST(MsgBoxTest, ReturnsAtOnceAndLeavesTheMessageOnScreen) {
