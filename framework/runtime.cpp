@@ -6,9 +6,12 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <thread>
 
 #include "framework/application.h"
@@ -72,6 +75,93 @@ const ClassDescription& Describe(const ClassRegistration& registration) {
   return it->second;
 }
 
+// Started where no display can be opened, Qt's QApplication constructor ends the process itself
+// (qFatal, an abort) after lines that advise reinstalling the application. While the constructor
+// runs, Qt's messages are held back: the fatal one of a platform that could not be initialised
+// becomes one line of ours and exit status 1; once the constructor returns, the held messages go
+// to the handler that was there before.
+class QtStartMessages {
+ public:
+  QtStartMessages() { Held().previous = qInstallMessageHandler(&Hold); }
+  ~QtStartMessages() {
+    std::vector<Message> messages;
+    QtMessageHandler previous;
+    {
+      std::lock_guard lock(Held().mutex);
+      messages.swap(Held().messages);
+      previous = Held().previous;
+    }
+    qInstallMessageHandler(previous);
+    Replay(previous, messages);
+  }
+  QtStartMessages(const QtStartMessages&) = delete;
+  QtStartMessages& operator=(const QtStartMessages&) = delete;
+
+ private:
+  struct Message {
+    QtMsgType type;
+    std::string file, function, category;
+    int line;
+    QString text;
+  };
+  struct State {
+    std::mutex mutex;
+    QtMessageHandler previous = nullptr;
+    std::vector<Message> messages;
+  };
+  static State& Held() {
+    static State state;
+    return state;
+  }
+
+  static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    // A platform that was opened has its name; a fatal message before that is Qt giving up on
+    // every platform it tried.
+    if (type == QtFatalMsg && QGuiApplication::platformName().isEmpty()) NoDisplay();
+    auto copy = [](const char* s) { return std::string(s ? s : ""); };
+    std::vector<Message> messages;
+    QtMessageHandler previous;
+    {
+      std::lock_guard lock(Held().mutex);
+      Held().messages.push_back({type, copy(context.file), copy(context.function),
+                                 copy(context.category), context.line, text});
+      if (type != QtFatalMsg) return;
+      messages.swap(Held().messages);
+      previous = Held().previous;
+    }
+    // Any other fatal message ends the process as Qt means it to, with everything said before it.
+    Replay(previous, messages);
+  }
+
+  static void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
+    for (const Message& m : messages) {
+      const QMessageLogContext context(m.file.empty() ? nullptr : m.file.c_str(), m.line,
+                                       m.function.empty() ? nullptr : m.function.c_str(),
+                                       m.category.empty() ? nullptr : m.category.c_str());
+      if (handler) {
+        handler(m.type, context, m.text);
+      } else {
+        std::fprintf(stderr, "%s\n", qPrintable(m.text));
+      }
+    }
+  }
+
+  [[noreturn]] static void NoDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    std::string where =
+        display && *display ? std::string("DISPLAY=") + display : "DISPLAY is not set";
+    for (const char* variable : {"WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      const char* value = std::getenv(variable);
+      if (value && *value) where += std::string(", ") + variable + "=" + value;
+    }
+    std::fprintf(stderr, "Scorewright: no graphical display could be opened (%s)\n", where.c_str());
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // Qt is half-way through its constructor: no destructor or exit handler may run now.
+    std::_Exit(1);
+  }
+};
+
 }  // namespace
 
 const std::function<void(Object&)>* ClassDescription::Event(std::string_view event) const {
@@ -120,7 +210,10 @@ void RuntimeInit() {
     static char name[] = "scorewright";
     static char* argv[] = {name, nullptr};
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    run->qt = std::make_unique<QApplication>(argc, argv);
+    {
+      const QtStartMessages held;
+      run->qt = std::make_unique<QApplication>(argc, argv);
+    }
     QApplication::setApplicationName("Scorewright");
     QApplication::setQuitOnLastWindowClosed(false);
     internal::InstallKeyTracker();
