@@ -8,8 +8,9 @@ namespace fw {
 // Shows the text in a message box and returns at once; the box stays until the user closes it.
 void MsgBox(const std::string& text);
 
-// Opens the URL with the desktop's default handler; when no program takes it, a message box says
-// so. A text that is no valid URL raises InvalidArgumentException.
+// Opens the URL with the desktop's default handler and returns at once; when no program takes it,
+// or the desktop's opener fails, a message box says so. A text that is no valid URL raises
+// InvalidArgumentException.
 void ShowURL(const std::string& url);
 
 }  // namespace fw

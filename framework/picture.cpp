@@ -26,18 +26,13 @@ std::vector<QString> ResourceFolders() {
     for (const std::string& folder : *OverrideFolders()) folders.push_back(qt::ToQ(folder));
     return folders;
   }
-  auto add = [&folders](const QString& folder) {
-    const QString clean = QDir::cleanPath(folder);
-    for (const QString& known : folders) {
-      if (known == clean) return;
-    }
-    folders.push_back(clean);
-  };
+  // Where the program is, not where it was built: the build puts the resources beside the
+  // executable, an installation in share/scorewright beside its bin.
   if (QCoreApplication::instance()) {
-    add(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/scorewright"));
+    const QString executable_folder = QCoreApplication::applicationDirPath();
+    folders.push_back(executable_folder);
+    folders.push_back(QDir::cleanPath(executable_folder + QStringLiteral("/../share/scorewright")));
   }
-  add(QStringLiteral(SCOREWRIGHT_INSTALL_RESOURCES));
-  add(QStringLiteral(SCOREWRIGHT_BUILD_RESOURCES));
   return folders;
 }
 

@@ -11,6 +11,7 @@
 
 #include "framework/application.h"
 #include "framework/internal.h"
+#include "framework/qt_start_messages.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -46,7 +47,10 @@ void RuntimeInit() {
     static char name[] = "scorewright";
     static char* argv[] = {name, nullptr};
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    run->qt = std::make_unique<QApplication>(argc, argv);
+    {
+      const internal::QtStartMessages held;
+      run->qt = std::make_unique<QApplication>(argc, argv);
+    }
     QApplication::setApplicationName("Scorewright");
     QApplication::setQuitOnLastWindowClosed(false);
     internal::InstallKeyTracker();
@@ -154,6 +158,7 @@ std::int32_t RuntimeExit() {
   std::int32_t result = run->quit_requested ? run->exit_code : (run->startup_failed ? 1 : 0);
   if (run->qt) {
     internal::RemoveKeyTracker();
+    internal::StopUrlOpeners();
     // Deleting one window may delete others (a message box with a parent): hold them weakly.
     std::vector<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) windows.emplace_back(w);

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QSignalBlocker>
 
+#include <limits>
 #include <map>
 
 #include "framework/qt_support.h"
@@ -195,8 +196,9 @@ void TextField::SetLimitText(std::int64_t limit) {
   if (limit < 0) throw OutOfBoundsException("TextField.LimitText " + std::to_string(limit) + " is negative");
   limit_text_ = limit;
   if (auto* w = static_cast<QLineEdit*>(_Widget())) {
-    constexpr std::int64_t kQtLimit = 32767;
-    w->setMaxLength(static_cast<int>(limit == 0 || limit > kQtLimit ? kQtLimit : limit));
+    // 0 is no limit; QLineEdit's own default would cut a longer paste at 32,767 without a word.
+    constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
+    w->setMaxLength(static_cast<int>(limit == 0 || limit > kLargest ? kLargest : limit));
   }
 }
 

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <string>
@@ -65,13 +69,66 @@ TEST(ShowURLTest, RefusesTextThatIsNoUrl) {
   EXPECT_TRUE(interception.urls.empty());
 }
 
-TEST(ShowURLTest, SaysSoWhenNoProgramTakesTheLink) {
-  // The offscreen platform has no desktop services: nothing takes a link there.
-  sw_test::RuntimeScope scope;
-  fw::ShowURL("http://www.kinetora.example/");
-  EXPECT_EQ(fw::testing::OpenMessageBoxTexts(),
-            std::vector<std::string>{
-                "No program on this computer could open http://www.kinetora.example/."});
+// PATH for the length of a test.
+class SearchPath {
+ public:
+  explicit SearchPath(const QString& path) : saved_(qgetenv("PATH")) {
+    qputenv("PATH", QFile::encodeName(path));
+  }
+  ~SearchPath() { qputenv("PATH", saved_); }
+
+ private:
+  QByteArray saved_;
+};
+
+bool NoOpenerLeft() { return qApp->findChildren<QProcess*>().isEmpty(); }
+
+TEST(ShowURLTest, SaysSoWhenNoProgramCouldOpenTheLink) {
+  struct Case {
+    const char* name;
+    const char* opener;  // the desktop opener's last line; nullptr: there is no opener
+    bool says_so;
+  };
+  const Case cases[] = {
+      {"NoOpener", nullptr, true},
+      {"OpenerFindsNoProgram", "exit 3", true},
+      {"OpenerDies", "kill -9 $$", true},
+      {"OpenerOpensIt", "exit 0", false},
+  };
+  // Handed over as one argument, never through a shell.
+  const std::string url = "http://www.kinetora.example/store?app=tabulix&from=scorewright";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sw_test::RuntimeScope scope;
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    QString path = bin.path();
+    if (c.opener) {
+      QFile script(bin.filePath("xdg-open"));
+      ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+      script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.arguments\"\n");
+      script.write(c.opener);
+      script.close();
+      script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+      path += ":" + qEnvironmentVariable("PATH");
+    }
+    SearchPath search_path(path);
+
+    fw::ShowURL(url);
+    if (c.opener) {
+      EXPECT_TRUE(fw::testing::OpenMessageBoxTexts().empty()) << "ShowURL waited for the opener";
+    }
+    ASSERT_TRUE(QTest::qWaitFor(NoOpenerLeft));
+
+    const std::string message = "No program on this computer could open " + url + ".";
+    EXPECT_EQ(fw::testing::OpenMessageBoxTexts(),
+              c.says_so ? std::vector<std::string>{message} : std::vector<std::string>{});
+    if (c.opener) {
+      QFile arguments(bin.filePath("xdg-open.arguments"));
+      ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
+      EXPECT_EQ(arguments.readAll().toStdString(), url + "\n");
+    }
+  }
 }
 
 TEST(MsgBoxTest, ReturnsAtOnceAndLeavesTheMessageOnScreen) {
@@ -133,6 +190,41 @@ TEST(PictureTest, OpenFromAppReadsTheFirstFolderThatHasAReadablePicture) {
       ASSERT_TRUE(picture);
       EXPECT_EQ(picture->Width(), c.expected_width);
     }
+  }
+}
+
+// A picture put where the program looks when no test chose its folders: found by where the
+// executable is, whichever folder the build happened in.
+TEST(PictureTest, TheProgramsOwnFoldersAreBesideTheExecutableAndInstalledBesideItsBin) {
+  struct Case {
+    const char* name;
+    QString folder;  // relative to the executable's folder
+  };
+  const Case cases[] = {{"BesideTheExecutable", "."},
+                        {"InstalledBesideItsBin", "../share/scorewright"}};
+  sw_test::RuntimeScope scope;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QDir executable_folder(QCoreApplication::applicationDirPath());
+    const QString folder = QDir::cleanPath(executable_folder.filePath(c.folder));
+    // Leave the build tree as it was: remove what the test made.
+    QStringList made;
+    for (QString missing = folder; !QFileInfo::exists(missing);
+         missing = QFileInfo(missing).path()) {
+      made << missing;
+    }
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString name = QStringLiteral("Probe%1").arg(QCoreApplication::applicationPid());
+    const QString file = QDir(folder).filePath(name + ".png");
+    const bool saved = SavePng(file, 6, 2);
+
+    auto picture = fw::Picture::_OpenFromApp(name.toStdString());
+
+    QFile::remove(file);
+    for (const QString& dir : made) QDir().rmdir(dir);
+    ASSERT_TRUE(saved);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Width(), 6);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,6 +264,43 @@ TEST(Shortcuts, EditItemsActOnTheFocusedField) {
   EXPECT_EQ(window->totalPoints()->Text(), "");
   ProgramScope::MenuItemNamed("EditPaste")->Choose();
   EXPECT_EQ(window->totalPoints()->Text(), "100");
+}
+
+TEST(TotalField, APasteIsKeptWholeUnlessLimitTextLimitsIt) {
+  struct Case {
+    const char* name;
+    std::int64_t limit;
+    std::string pasted, kept;
+    std::vector<std::string> results;  // percentage, points, lost
+  };
+  // Past the 32,767 characters of a line edit's default limit, only the last digits give 50.
+  const std::string long_total = std::string(39998, '0') + "50";
+  const Case cases[] = {
+      {"NoLimit", 0, long_total, long_total, {"100.00%", "50/50", "0"}},
+      {"FiveCharacters", 5, "123456789", "12345", {"100.00%", "12345/12345", "0"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramScope program;
+    auto window = program.window();
+    window->totalPoints()->SetLimitText(c.limit);
+    QApplication::setActiveWindow(window->_QtWindow());
+    auto* field = qobject_cast<QLineEdit*>(window->totalPoints()->_Widget());
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    field->selectAll();
+    QGuiApplication::clipboard()->setText(QString::fromStdString(c.pasted));
+
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+
+    const std::string kept = window->totalPoints()->Text();
+    EXPECT_EQ(kept.size(), c.kept.size());
+    EXPECT_TRUE(kept == c.kept);
+    EXPECT_EQ((std::vector<std::string>{window->percentageLabel()->Text(),
+                                        window->pointsLabel()->Text(),
+                                        window->lostLabel()->Text()}),
+              c.results);
+  }
 }
 
 TEST(BuildDate, EachReadIsANewDateOfTheSameMoment) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProcess>
 
 #include <algorithm>
 #include <string>
@@ -224,6 +226,56 @@ TEST(ExceptionHelper, ReturnsRuntimeExceptionsAndPassesOthersOn) {
   EXPECT_EQ(fw::DescribeException(caught), "NilObjectException: nil");
   EXPECT_THROW(run([] { throw std::logic_error("not a framework exception"); }),
                std::logic_error);
+}
+
+// A display number that no X server holds (a server keeps a lock file for its number).
+QString DisplayWithNoServer() {
+  for (int n = 170; n < 370; ++n) {
+    if (!QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) &&
+        !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
+      return QStringLiteral(":%1").arg(n);
+    }
+  }
+  return {};
+}
+
+TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithStatusOne) {
+  const QString dead_display = DisplayWithNoServer();
+  ASSERT_FALSE(dead_display.isEmpty());
+  struct Case {
+    const char* name;
+    QString display, platform;  // empty: not set
+    std::string line;
+  };
+  const Case cases[] = {
+      {"NoDisplaySet", {}, {}, "(DISPLAY is not set)"},
+      {"DisplayWithNoServer", dead_display, {}, "(DISPLAY=" + dead_display.toStdString() + ")"},
+      {"NoPluginForThePlatform", {}, "nosuchplatform",
+       "(DISPLAY is not set, QT_QPA_PLATFORM=nosuchplatform)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      environment.remove(QString::fromLatin1(variable));
+    }
+    if (!c.display.isEmpty()) environment.insert(QStringLiteral("DISPLAY"), c.display);
+    if (!c.platform.isEmpty()) environment.insert(QStringLiteral("QT_QPA_PLATFORM"), c.platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(SCOREWRIGHT_EXECUTABLE), {});
+    ASSERT_TRUE(program.waitForStarted(30000));
+    if (!program.waitForFinished(60000)) {
+      program.kill();
+      program.waitForFinished();
+      FAIL() << "the program did not end";
+    }
+
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "it must not abort";
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(program.readAllStandardError().toStdString(),
+              "Scorewright: no graphical display could be opened " + c.line + "\n");
+  }
 }
 
 }  // namespace
