@@ -1,0 +1,281 @@
+#include "framework/listbox_delegate.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "framework/error_report.h"
+#include "framework/graphics.h"
+#include "framework/listbox_view.h"
+#include "framework/qt_support.h"
+
+namespace fw::internal {
+
+namespace {
+
+constexpr int kTextPadding = 4;
+constexpr int kLineEditMargin = 2;  // QLineEdit's own space before its text
+constexpr int kFocusFrameWidth = 2;
+
+// The editor of a cell: it takes text of any length, and it draws a frame in the desktop's
+// highlight colour over its own edges, as a text field being edited shows itself, so that the
+// cell being typed into stands out. The text stays where the cell itself draws it.
+class CellEditor : public QLineEdit {
+ public:
+  CellEditor(QWidget* parent, QWidget* palette_source)
+      : QLineEdit(parent), palette_source_(palette_source) {
+    setFrame(false);
+    setMaxLength(std::numeric_limits<int>::max());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    const QWidget* source = palette_source_ ? palette_source_.data() : this;
+    const QColor colour = source->palette().color(QPalette::Highlight);
+    const QRect r = rect();
+    const int w = std::min({kFocusFrameWidth, r.width(), r.height()});
+    QPainter painter(this);
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+    painter.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
+    painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+  }
+
+ private:
+  QPointer<QWidget> palette_source_;
+};
+
+std::string KeyText(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+      return "\r";
+    case Qt::Key_Enter:
+      return "\x03";
+    case Qt::Key_Up:
+      return "\x1E";
+    case Qt::Key_Down:
+      return "\x1F";
+    case Qt::Key_Left:
+      return "\x1C";
+    case Qt::Key_Right:
+      return "\x1D";
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return "\t";
+    case Qt::Key_Escape:
+      return "\x1B";
+    case Qt::Key_Backspace:
+      return "\b";
+    case Qt::Key_Delete:
+      return "\x7F";
+    default:
+      return qt::FromQ(event->text());
+  }
+}
+
+bool IsModifierKey(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+CellDelegate::CellDelegate(Listbox* owner, ListView* view)
+    : QStyledItemDelegate(view), owner_(owner), view_(view) {}
+
+void CellDelegate::FinishEdit(QLineEdit* editor) {
+  emit commitData(editor);
+  emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void CellDelegate::ShowWrittenText(int row, int column, const QString& text) {
+  if (active_ && active_index_.row() == row && active_index_.column() == column &&
+      active_->text() != text) {
+    active_->setText(text);
+  }
+}
+
+void CellDelegate::StoreEditorText() {
+  if (active_ && owner_ && active_index_.isValid()) {
+    owner_->_StoreEditedText(active_index_.row(), active_index_.column(),
+                             qt::FromQ(active_->text()));
+  }
+}
+
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                    const QModelIndex& index) const {
+  auto* editor = new CellEditor(parent, view_);
+  if (active_text_) active_text_->_Invalidate();
+  active_ = editor;
+  active_index_ = index;
+  auto link = std::make_unique<TextEdit::Link>();
+  link->editor = editor;
+  link->store = [delegate = QPointer<CellDelegate>(const_cast<CellDelegate*>(this))] {
+    if (delegate) delegate->StoreEditorText();
+  };
+  active_text_ = New<TextEdit>(std::move(link));
+  connect(editor, &QLineEdit::textEdited, this,
+          [this, editor](const QString& text) { OnTextEdited(editor, text); });
+  return editor;
+}
+
+void CellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+  if (editor == active_) {
+    if (active_text_) active_text_->_Invalidate();
+    active_text_ = nullptr;
+    active_ = nullptr;
+    active_index_ = QPersistentModelIndex();
+  }
+  QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+void CellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                        const QModelIndex&) const {
+  editor->setGeometry(option.rect);
+  auto* line = static_cast<QLineEdit*>(editor);
+  line->setTextMargins(std::max(kTextPadding - kLineEditMargin, 0), 0, 0, 0);
+}
+
+void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  auto* line = static_cast<QLineEdit*>(editor);
+  const QString text = index.data(Qt::EditRole).toString();
+  if (line->text() != text) line->setText(text);
+}
+
+void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                const QModelIndex& index) const {
+  model->setData(index, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+  const QRect cell = option.rect;
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing, false);
+  painter->fillRect(cell, option.palette.base());
+  painter->translate(cell.topLeft());
+  painter->setClipRect(QRect(0, 0, cell.width(), cell.height()), Qt::IntersectClip);
+  bool handled = false;
+  if (owner_) {
+    auto g = New<Graphics>(painter, cell.width(), cell.height());
+    const int row = index.row(), column = index.column();
+    Listbox* owner = owner_;
+    CallFromQt([&] { handled = owner->_RaiseCellBackgroundPaint(g, row, column); });
+    g->_Invalidate();
+  }
+  painter->restore();
+  // Unless the handler said it drew everything, a selected row shows the selection over the
+  // painted background, as the platform's lists do.
+  const bool highlighted = !handled && (option.state & QStyle::State_Selected);
+  if (highlighted) painter->fillRect(cell, option.palette.highlight());
+
+  painter->save();
+  painter->setFont(option.font);
+  painter->setPen(highlighted ? option.palette.highlightedText().color() : QColor(Qt::black));
+  const QRect text_area = cell.adjusted(kTextPadding, 0, -kTextPadding, 0);
+  const QString text = index.data(Qt::DisplayRole).toString();
+  painter->drawText(text_area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    option.fontMetrics.elidedText(text, Qt::ElideRight, text_area.width()));
+  painter->restore();
+}
+
+bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
+  auto* editor = qobject_cast<QLineEdit*>(object);
+  if (editor && event->type() == QEvent::KeyPress) {
+    return HandleKey(editor, static_cast<QKeyEvent*>(event));
+  }
+  if (editor && event->type() == QEvent::FocusOut) {
+    // The window losing activation (another window, a message box, another application) or a
+    // pop-up opening leaves the edit open, as it was.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+  }
+  return QStyledItemDelegate::eventFilter(object, event);
+}
+
+bool CellDelegate::HandleKey(QLineEdit* editor, QKeyEvent* event) {
+  if (forwarding_) return false;  // passed on from another cell's editor: the editor's own
+  if (editor != active_ || !owner_) return QStyledItemDelegate::eventFilter(editor, event);
+  if (!IsModifierKey(event->key())) BringIntoView();
+  // A chord with the command key belongs to the editor (undo, cut, copy, paste, select all)
+  // or to a menu: the key handler never sees one. Its text is a control character that
+  // would read as another key (Ctrl+C gives the code of Enter, Ctrl+M that of Return).
+  const bool command_chord =
+      (event->modifiers() & Qt::ControlModifier) || event->key() == Qt::Key_Control;
+  if (!command_chord) {
+    const int row = active_index_.row(), column = active_index_.column();
+    const std::string key = KeyText(event);
+    bool handled = false;
+    QPointer<CellDelegate> self(this);
+    Listbox* owner = owner_;
+    CallFromQt([&] { handled = owner->_RaiseCellKeyDown(row, column, key); });
+    if (!self || handled) return true;
+  }
+
+  QLineEdit* target = active_;  // the handler may have moved the edit to another cell
+  if (!target) return true;
+  switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+      const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+      FinishEdit(target);
+      view_->MoveFocus(next);
+      return true;
+    }
+    case Qt::Key_Escape:
+      FinishEdit(target);
+      return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    default:
+      break;
+  }
+  if (target == editor) return false;
+  QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                 event->nativeVirtualKey(), event->nativeModifiers(), event->text(),
+                 event->isAutoRepeat(), event->count());
+  forwarding_ = true;
+  QCoreApplication::sendEvent(target, &copy);
+  forwarding_ = false;
+  return true;
+}
+
+void CellDelegate::BringIntoView() const {
+  if (!view_ || !active_index_.isValid()) return;
+  const QRect cell = view_->visualRect(active_index_);
+  if (!view_->viewport()->rect().contains(cell)) view_->scrollTo(active_index_);
+}
+
+void CellDelegate::OnTextEdited(QLineEdit* editor, const QString& text) const {
+  if (editor != active_ || !owner_ || !active_index_.isValid()) return;
+  const int row = active_index_.row(), column = active_index_.column();
+  Listbox* owner = owner_;
+  CallFromQt([&] {
+    owner->_StoreEditedText(row, column, qt::FromQ(text));
+    owner->_RaiseCellTextChange(row, column);
+  });
+}
+
+}  // namespace fw::internal
