@@ -309,6 +309,10 @@ void Window::SetVisible(bool v) {
   visible_ = v;
   if (!widget_ || constructing_ || !open_) return;
   if (v) {
+    // show() and raise() leave a minimised window minimised.
+    if (const Qt::WindowStates state = widget_->windowState(); state & Qt::WindowMinimized) {
+      widget_->setWindowState(state & ~Qt::WindowMinimized);
+    }
     if (full_screen_) {
       widget_->showFullScreen();
     } else {

@@ -160,6 +160,27 @@ TEST(InfoWindows, OneOfEachAtATimeAndANewOneAfterClosing) {
   EXPECT_EQ(fw::OpenWindows().size(), 3u);
 }
 
+TEST(InfoWindows, ChoosingTheItemBringsTheMinimisedWindowBackToTheFront) {
+  ProgramScope program;
+  for (const char* item : {"FileAboutScorewright", "HelpHelpWindow"}) {
+    SCOPED_TRACE(item);
+    const std::string cls = std::string(item) == "HelpHelpWindow" ? "helpWindow" : "aboutwindow";
+    ProgramScope::MenuItemNamed(item)->Choose();
+    QMainWindow* shown = fw::_GetImplicitWindow(cls + "." + cls)->_QtWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+    shown->showMinimized();
+    QApplication::setActiveWindow(program.window()->_QtWindow());
+    ASSERT_TRUE(shown->windowState() & Qt::WindowMinimized);
+
+    ProgramScope::MenuItemNamed(item)->Choose();
+    EXPECT_FALSE(shown->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(shown));
+    EXPECT_EQ(fw::OpenWindows().front()->_QtWindow(), shown) << "the front window";
+    EXPECT_EQ(CountOpen(cls), 1);
+  }
+}
+
 TEST(InfoWindows, AboutWindowShowsItsDesignAndItsMessages) {
   ProgramScope program;
   auto about = aboutwindow();
