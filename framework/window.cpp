@@ -128,6 +128,8 @@ void Window::Constructor() {
     };
     raise("Layout");
     raise("CreateControls");
+    controls_created_ = true;
+    for (const auto& [name, control] : controls_) control->_LinkToControls();
     for (const auto& [name, control] : controls_) {
       control->_RecordDesignPlace(design_width_, design_height_);
     }
