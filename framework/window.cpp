@@ -4,8 +4,11 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPalette>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/control.h"
 #include "framework/internal.h"
@@ -36,6 +39,37 @@ void Forget(Window* window) {
   if (auto* app = internal::QtApplication()) {
     QMetaObject::invokeMethod(app, [] { internal::ReleaseClosedWindows(); }, Qt::QueuedConnection);
   }
+}
+
+// The relative luminance of a colour as contrast ratios count it (sRGB, 0 to 1).
+double Luminance(const QColor& colour) {
+  auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// A dark scheme writes light text on a dark ground.
+bool IsDark(const QPalette& palette) {
+  return Luminance(palette.color(QPalette::Window)) <
+         Luminance(palette.color(QPalette::WindowText));
+}
+
+// The designs' colours (black captions, grey bars, the coloured results) were chosen for a light
+// window. On a dark desktop a designed content area gets the style's own light palette, keeping
+// the desktop's selection colours; on a light one it takes the desktop's palette as it is.
+QPalette DesignPalette() {
+  const QPalette desktop = QApplication::palette();
+  if (!IsDark(desktop)) return QPalette();  // nothing of its own: every role inherited
+  QPalette light = QApplication::style()->standardPalette();
+  if (IsDark(light)) light = QPalette(QColor(239, 239, 239));
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+      light.setBrush(group, role, desktop.brush(group, role));
+    }
+  }
+  return light;
 }
 
 }  // namespace
@@ -69,6 +103,14 @@ class WindowWidget : public QMainWindow {
   }
 
  protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMainWindow::event(event);
+    // The desktop's scheme changed while the window is open (a dark one chosen, or left). Qt
+    // tells the windows, which pass the new palette on to the content area.
+    if (event->type() == QEvent::ApplicationPaletteChange) owner_->ApplyBackground();
+    return handled;
+  }
+
   void closeEvent(QCloseEvent* event) override {
     event->accept();
     CallFromQt([this] { owner_->_HandleCloseRequest(); });
@@ -117,6 +159,7 @@ void Window::Constructor() {
   description_ = DescriptionOf(typeid(*this));
   widget_ = std::make_unique<WindowWidget>(this);
   ApplyWindowFlags();
+  ApplyBackground();
   open_ = true;
   Held().insert(Held().begin(), SelfRef(this));
   try {
@@ -332,19 +375,24 @@ void Window::SetVisible(bool v) {
 
 void Window::SetHasBackColor(bool v) {
   has_back_color_ = v;
-  SetBackColor(back_color_);
+  ApplyBackground();
 }
 
 void Window::SetBackColor(Color c) {
   back_color_ = c;
+  ApplyBackground();
+}
+
+void Window::ApplyBackground() {
   if (!widget_) return;
   QWidget* content = widget_->content();
-  content->setAutoFillBackground(has_back_color_);
+  QPalette palette = DesignPalette();
   if (has_back_color_) {
-    QPalette palette = content->palette();
+    const Color c = back_color_;
     palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue, 255 - c.alpha));
-    content->setPalette(palette);
   }
+  content->setAutoFillBackground(has_back_color_ || IsDark(QApplication::palette()));
+  content->setPalette(palette);
 }
 
 void Window::SetMenuBarVisible(bool v) {

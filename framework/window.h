@@ -136,8 +136,13 @@ class Window : public Designable {
   }
 
  private:
+  friend class WindowWidget;
+
   // Keyboard focus follows the controls' TabIndex among those that take it.
   void ApplyTabOrder();
+  // The content area's ground: the design's BackColor where it has one, and the light ground
+  // that the design's colours were made for where the desktop's is dark.
+  void ApplyBackground();
   void ApplySizeLimits();
   void ApplyWindowFlags();
 
