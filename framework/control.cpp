@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "framework/internal.h"
+#include "framework/qt_support.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -53,6 +54,7 @@ RectControl::RectControl() : widget_(std::make_unique<WidgetHandle>()) {
   RegisterProperty("HelpTag", &RectControl::HelpTag, &RectControl::SetHelpTag);
   RegisterProperty("InitialParent", &RectControl::InitialParent, &RectControl::SetInitialParent);
   RegisterProperty("Transparent", &RectControl::Transparent, &RectControl::SetTransparent);
+  RegisterProperty("AccessibleName", &RectControl::AccessibleName, &RectControl::SetAccessibleName);
 }
 
 RectControl::~RectControl() {
@@ -70,6 +72,7 @@ void RectControl::Constructor() {
   widget_->widget = widget;
   widget->show();
   UpdateGeometry();
+  ApplyAccessibleText();
 }
 
 void RectControl::UpdateGeometry() {
@@ -144,6 +147,31 @@ void RectControl::SetInitialParent(const std::string& parent) {
     widget->show();
   }
   UpdateGeometry();
+}
+
+void RectControl::SetAccessibleName(const std::string& name) {
+  accessible_name_ = name;
+  ApplyAccessibleText();
+}
+
+void RectControl::_SetCaption(const std::string& caption) {
+  caption_ = caption;
+  ApplyAccessibleText();
+}
+
+void RectControl::ApplyAccessibleText() {
+  QWidget* widget = _Widget();
+  if (!widget) return;
+  // A caption ends in a colon where it stands before its field; the field is called by its words.
+  QString caption = qt::ToQ(caption_).trimmed();
+  if (caption.endsWith(u':')) caption = caption.chopped(1).trimmed();
+  QString name = qt::ToQ(accessible_name_);
+  if (NamedByOwnText()) {
+    widget->setAccessibleDescription(caption);
+  } else if (name.isEmpty()) {
+    name = caption;
+  }
+  widget->setAccessibleName(name);
 }
 
 void RectControl::_RecordDesignPlace(std::int64_t content_width, std::int64_t content_height) {

@@ -170,6 +170,18 @@ class RectControl : public Control {
   void SetInitialParent(const std::string& parent);
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool v) { transparent_ = v; }
+  // What a screen reader calls the control. Empty: its own text, or the caption of the label that
+  // names it (Label.LabelFor), names it.
+  const std::string& AccessibleName() const { return accessible_name_; }
+  void SetAccessibleName(const std::string& name);
+
+  // What the label that captions this control reads, from that label (Label.LabelFor). It names
+  // the control, unless the control's own text names it (a label showing a result): then it
+  // describes it.
+  void _SetCaption(const std::string& caption);
+  // Links the control to the other controls that its design values name, once every control of
+  // its window exists: a control may be created before the one it names.
+  virtual void _LinkToControls() {}
 
   // The widget behind the control, for the framework's own use; nil once the window that held
   // it has gone.
@@ -183,6 +195,8 @@ class RectControl : public Control {
   // Makes the control's widget; called once by Constructor.
   virtual QWidget* CreateWidget(QWidget* parent) = 0;
   void UpdateGeometry();
+  // Whether the control's own text tells a screen reader what it is.
+  virtual bool NamedByOwnText() const { return false; }
 
  private:
   struct WidgetHandle;
@@ -191,7 +205,9 @@ class RectControl : public Control {
   std::int64_t right_gap_ = 0, bottom_gap_ = 0;
   bool lock_left_ = true, lock_top_ = true, lock_right_ = false, lock_bottom_ = false;
   bool tab_stop_ = true, visible_ = true, transparent_ = false;
-  std::string initial_parent_;
+  std::string initial_parent_, accessible_name_, caption_;
+
+  void ApplyAccessibleText();
 };
 
 }  // namespace fw

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "framework/qt_support.h"
+#include "framework/window.h"
 
 namespace fw {
 
@@ -92,6 +93,7 @@ Label::Label() {
   RegisterProperty("Selectable", &Label::Selectable, &Label::SetSelectable);
   RegisterProperty("DataSource", &Label::DataSource, &Label::SetDataSource);
   RegisterProperty("DataField", &Label::DataField, &Label::SetDataField);
+  RegisterProperty("LabelFor", &Label::LabelFor, &Label::SetLabelFor);
   DeclareEvent<void, Ref<Label>>("Open");
   DeclareEvent<bool, Ref<Label>, std::int64_t, std::int64_t>("MouseDown");
 }
@@ -115,8 +117,37 @@ void Label::SetText(const std::string& text) {
   CheckUIThread();
   text_ = text;
   if (auto* w = static_cast<QLabel*>(_Widget())) w->setText(qt::ToQ(DisplayedText()));
+  if (auto captioned = captioned_.lock()) captioned->_SetCaption(DisplayedText());
 }
 
+void Label::SetLabelFor(const std::string& name) {
+  label_for_ = name;
+  // While the window is being built, the control named may not exist yet: the window links every
+  // control once it has made the last. A label without a widget has lost its window.
+  Window* window = _Owner();
+  if (_Widget() && window && window->_ControlsCreated()) _LinkToControls();
+}
+
+void Label::_LinkToControls() {
+  if (label_for_.empty() && captioned_.expired()) return;
+  Ref<RectControl> target;
+  if (!label_for_.empty()) {
+    if (Window* window = _Owner()) {
+      target = CheckedCast<RectControl>(window->_ControlByName(label_for_));
+    }
+    if (!target || target.get() == this) {
+      throw KeyNotFoundException("Label.LabelFor \"" + label_for_ + "\" of " + Name() +
+                                 ": no other control of that name in its window");
+    }
+  }
+  if (auto earlier = captioned_.lock(); earlier && earlier != target.shared()) {
+    earlier->_SetCaption("");
+  }
+  captioned_ = target.shared();
+  // Qt's accessibility reports a label's buddy as the control that the label labels.
+  if (auto* w = static_cast<QLabel*>(_Widget())) w->setBuddy(target ? target->_Widget() : nullptr);
+  if (target) target->_SetCaption(DisplayedText());
+}
 
 void Label::ApplyAlignment() {
   auto* w = static_cast<QLabel*>(_Widget());

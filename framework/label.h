@@ -2,6 +2,9 @@
 // that lies on a coloured bar shows the bar behind its text.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "framework/text_control.h"
 
 namespace fw {
@@ -29,6 +32,11 @@ class Label : public TextControl {
   void SetDataSource(const std::string& v) { data_source_ = v; }
   const std::string& DataField() const { return data_field_; }
   void SetDataField(const std::string& v) { data_field_ = v; }
+  // The name of the control in the same window that this label captions (empty: none). A screen
+  // reader then knows that control by the label's words, also after the label's text changes.
+  const std::string& LabelFor() const { return label_for_; }
+  void SetLabelFor(const std::string& name);
+  void _LinkToControls() override;
 
   // Events: Open ( Label ); MouseDown ( Label, Integer, Integer ) as Boolean.
   void _RaiseOpen() override;
@@ -36,10 +44,12 @@ class Label : public TextControl {
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
+  bool NamedByOwnText() const override { return true; }
 
  private:
   void ApplyAlignment();
-  std::string text_, data_source_, data_field_;
+  std::string text_, data_source_, data_field_, label_for_;
+  std::weak_ptr<RectControl> captioned_;
   std::int64_t align_ = 0;
   bool multiline_ = false, selectable_ = false;
   Color color_{0, 0, 0, 0};

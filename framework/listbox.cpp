@@ -266,7 +266,6 @@ void Listbox::_HeadingClicked(std::int64_t column) {
 }
 
 void Listbox::_RaiseOpen() {
-  if (ListView* view = parts_->view) view->setAccessibleName(qt::ToQ(Name()));
   RaiseEvent<void, Ref<Listbox>>("Open", SelfRef(this));
 }
 

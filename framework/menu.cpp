@@ -2,11 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-
+#include <QShortcutEvent>
 #include <map>
 
 #include "framework/application.h"
@@ -32,33 +33,54 @@ QKeySequence KeySequenceFor(const std::string& shortcut) {
   return QKeySequence(qt::ToQ(text), QKeySequence::PortableText);
 }
 
-bool ShortcutTaken(const QKeySequence& keys) {
+// The action that holds the shortcut application-wide, or nil.
+QAction* ShortcutHolder(const QKeySequence& keys) {
   for (const auto& [item, action] : Actions()) {
-    if (action->shortcut() == keys) return true;
+    if (action->shortcut() == keys && action->shortcutContext() == Qt::ApplicationShortcut) {
+      return action;
+    }
   }
-  return false;
+  return nullptr;
 }
+
+class MenuAction : public QAction {
+ public:
+  using QAction::QAction;
+
+ protected:
+  // An item that shows a shortcut that another holds can only meet it while the menu bar has the
+  // keyboard focus (keyboard navigation of the bar); the key then goes to the holder, as it does
+  // everywhere else, rather than to neither of them.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::Shortcut) {
+      auto* shortcut = static_cast<QShortcutEvent*>(event);
+      if (QAction* holder = ShortcutHolder(shortcut->key()); holder && shortcut->isAmbiguous()) {
+        if (holder->isEnabled()) holder->trigger();
+        return true;
+      }
+    }
+    return QAction::event(event);
+  }
+};
 
 QAction* ActionFor(const Ref<MenuItem>& item) {
   auto& actions = Actions();
   auto it = actions.find(item.get());
   if (it != actions.end()) return it->second;
-  auto* action = new QAction(internal::QtApplication());
+  auto* action = new MenuAction(internal::QtApplication());
   action->setObjectName(qt::ToQ(item->Name()));
   if (item->IsSeparator()) {
     action->setSeparator(true);
   } else {
-    QString text = qt::ToQ(item->Text());
+    const QString text = qt::ToQ(item->Text());
     const QKeySequence keys = KeySequenceFor(item->KeyboardShortcut());
     if (!keys.isEmpty()) {
-      if (ShortcutTaken(keys)) {
-        // Qt fires neither of two actions with one shortcut. The first item keeps it; the
-        // others show it. A focused text editor still takes its own keys (Ctrl+A selects all).
-        text += "\t" + keys.toString(QKeySequence::NativeText);
-      } else {
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-      }
+      // Qt fires neither of two actions with one application-wide shortcut. The first item keeps
+      // it; the others show it as a shortcut of their own that cannot fire outside the open menu.
+      // A focused text editor still takes its own keys (Ctrl+A selects all).
+      const bool taken = ShortcutHolder(keys) != nullptr;
+      action->setShortcut(keys);
+      action->setShortcutContext(taken ? Qt::WidgetShortcut : Qt::ApplicationShortcut);
     }
     action->setText(text);
     if (item->IsA<QuitMenuItem>()) action->setMenuRole(QAction::QuitRole);
@@ -88,13 +110,20 @@ Window* FrontWindow() {
 bool StandardEditAction(const std::string& name) {
   QWidget* focus = QApplication::focusWidget();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-    if (name == "EditUndo") line->undo();
-    else if (name == "EditCut") line->cut();
-    else if (name == "EditCopy") line->copy();
-    else if (name == "EditPaste") line->paste();
-    else if (name == "EditClear") line->del();
-    else if (name == "EditSelectAll") line->selectAll();
-    else return false;
+    if (name == "EditUndo")
+      line->undo();
+    else if (name == "EditCut")
+      line->cut();
+    else if (name == "EditCopy")
+      line->copy();
+    else if (name == "EditPaste")
+      line->paste();
+    else if (name == "EditClear")
+      line->del();
+    else if (name == "EditSelectAll")
+      line->selectAll();
+    else
+      return false;
     return true;
   }
   return false;
@@ -114,15 +143,9 @@ void MenuItem::SetName(const std::string& name) {
   FaultPoint("MenuItem.Name");
   name_ = name;
 }
-void MenuItem::SetAutoEnable(bool value) {
-  auto_enable_ = value;
-}
-void MenuItem::SetText(const std::string& text) {
-  text_ = text;
-}
-void MenuItem::SetVisible(bool value) {
-  visible_ = value;
-}
+void MenuItem::SetAutoEnable(bool value) { auto_enable_ = value; }
+void MenuItem::SetText(const std::string& text) { text_ = text; }
+void MenuItem::SetVisible(bool value) { visible_ = value; }
 void MenuItem::SetKeyboardShortcut(const std::string& shortcut) {
   if (!shortcut.empty() && KeySequenceFor(shortcut).isEmpty()) {
     throw InvalidArgumentException("MenuItem " + name_ + ": \"" + shortcut +

@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-
+#include <QPalette>
+#include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 #include "framework/control.h"
 #include "framework/internal.h"
@@ -29,13 +31,46 @@ std::vector<Ref<Window>>& Closed() {
 
 void Forget(Window* window) {
   auto& held = Held();
-  auto it = std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
+  auto it =
+      std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
   if (it == held.end()) return;
   Closed().push_back(*it);
   held.erase(it);
   if (auto* app = internal::QtApplication()) {
-    QMetaObject::invokeMethod(app, [] { internal::ReleaseClosedWindows(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        app, [] { internal::ReleaseClosedWindows(); }, Qt::QueuedConnection);
   }
+}
+
+// The relative luminance of a colour as contrast ratios count it (sRGB, 0 to 1).
+double Luminance(const QColor& colour) {
+  auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// A dark scheme writes light text on a dark ground.
+bool IsDark(const QPalette& palette) {
+  return Luminance(palette.color(QPalette::Window)) <
+         Luminance(palette.color(QPalette::WindowText));
+}
+
+// The designs' colours (black captions, grey bars, the coloured results) were chosen for a light
+// window. On a dark desktop a designed content area gets the style's own light palette, keeping
+// the desktop's selection colours; on a light one it takes the desktop's palette as it is.
+QPalette DesignPalette() {
+  const QPalette desktop = QApplication::palette();
+  if (!IsDark(desktop)) return QPalette();  // nothing of its own: every role inherited
+  QPalette light = QApplication::style()->standardPalette();
+  if (IsDark(light)) light = QPalette(QColor(239, 239, 239));
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+      light.setBrush(group, role, desktop.brush(group, role));
+    }
+  }
+  return light;
 }
 
 }  // namespace
@@ -69,6 +104,14 @@ class WindowWidget : public QMainWindow {
   }
 
  protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMainWindow::event(event);
+    // The desktop's scheme changed while the window is open (a dark one chosen, or left). Qt
+    // tells the windows, which pass the new palette on to the content area.
+    if (event->type() == QEvent::ApplicationPaletteChange) owner_->ApplyBackground();
+    return handled;
+  }
+
   void closeEvent(QCloseEvent* event) override {
     event->accept();
     CallFromQt([this] { owner_->_HandleCloseRequest(); });
@@ -118,6 +161,7 @@ void Window::Constructor() {
   description_ = DescriptionOf(typeid(*this));
   widget_ = std::make_unique<WindowWidget>(this);
   ApplyWindowFlags();
+  ApplyBackground();
   open_ = true;
   Held().insert(Held().begin(), SelfRef(this));
   try {
@@ -129,6 +173,8 @@ void Window::Constructor() {
     };
     raise("Layout");
     raise("CreateControls");
+    controls_created_ = true;
+    for (const auto& control : controls_) control->_LinkToControls();
     for (const auto& control : controls_) {
       control->_RecordDesignPlace(design_width_, design_height_);
     }
@@ -190,9 +236,7 @@ const MenuHandler* Window::MenuHandlerFor(const std::string& item_name) const {
   return menu_handlers_.Find(item_name);
 }
 
-std::int64_t Window::Width() const {
-  return widget_ ? widget_->content()->width() : design_width_;
-}
+std::int64_t Window::Width() const { return widget_ ? widget_->content()->width() : design_width_; }
 std::int64_t Window::Height() const {
   return widget_ ? widget_->content()->height() : design_height_;
 }
@@ -225,7 +269,9 @@ void Window::SetMaxHeight(std::int64_t v) {
 void Window::ApplySizeLimits() {
   if (!widget_) return;
   const int bar = widget_->MenuBarHeight();
-  auto clamp = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000)); };
+  auto clamp = [](std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, 32000));
+  };
   if (resizeable_) {
     widget_->setMinimumSize(clamp(min_width_), clamp(min_height_) + bar);
     widget_->setMaximumSize(clamp(max_width_), std::min(clamp(max_height_) + bar, 32767));
@@ -239,7 +285,9 @@ void Window::ApplySizeLimits() {
 }
 
 void Window::SetFrame(std::int64_t v) {
-  if (v != 0) throw UnsupportedOperationException("Window.Frame " + std::to_string(v) + " is not supported; 0 (a document window) is");
+  if (v != 0)
+    throw UnsupportedOperationException("Window.Frame " + std::to_string(v) +
+                                        " is not supported; 0 (a document window) is");
   frame_ = v;
 }
 
@@ -289,13 +337,19 @@ void Window::SetFullScreen(bool v) {
   }
 }
 
-bool Window::Visible() const { return widget_ ? widget_->isVisible() || (constructing_ && visible_) : visible_; }
+bool Window::Visible() const {
+  return widget_ ? widget_->isVisible() || (constructing_ && visible_) : visible_;
+}
 
 void Window::SetVisible(bool v) {
   CheckUIThread();
   visible_ = v;
   if (!widget_ || constructing_ || !open_) return;
   if (v) {
+    // show() and raise() leave a minimised window minimised.
+    if (const Qt::WindowStates state = widget_->windowState(); state & Qt::WindowMinimized) {
+      widget_->setWindowState(state & ~Qt::WindowMinimized);
+    }
     if (full_screen_) {
       widget_->showFullScreen();
     } else {
@@ -304,7 +358,8 @@ void Window::SetVisible(bool v) {
     widget_->raise();
     widget_->activateWindow();
     auto& held = Held();
-    auto it = std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == this; });
+    auto it =
+        std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == this; });
     if (it != held.end()) std::rotate(held.begin(), it, it + 1);
   } else {
     widget_->hide();
@@ -313,19 +368,24 @@ void Window::SetVisible(bool v) {
 
 void Window::SetHasBackColor(bool v) {
   has_back_color_ = v;
-  SetBackColor(back_color_);
+  ApplyBackground();
 }
 
 void Window::SetBackColor(Color c) {
   back_color_ = c;
+  ApplyBackground();
+}
+
+void Window::ApplyBackground() {
   if (!widget_) return;
   QWidget* content = widget_->content();
-  content->setAutoFillBackground(has_back_color_);
+  QPalette palette = DesignPalette();
   if (has_back_color_) {
-    QPalette palette = content->palette();
+    const Color c = back_color_;
     palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue, 255 - c.alpha));
-    content->setPalette(palette);
   }
+  content->setAutoFillBackground(has_back_color_ || IsDark(QApplication::palette()));
+  content->setPalette(palette);
 }
 
 void Window::SetMenuBarVisible(bool v) {
@@ -378,7 +438,6 @@ void Window::_InstallMenuBar() {
   qt_bar->show();
   ApplySizeLimits();
 }
-
 
 Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
   FaultPoint("_GetImplicitWindow");

@@ -4,8 +4,10 @@
 // raises the events that the class implements (its ClassDescription's event table): Layout, which
 // applies the window's design values; CreateControls, which makes the controls; AddMenuHandlers;
 // then every control's Open event in creation order; and shows the window when its design says
-// Visible. The framework holds every open window until it closes. A window made by its class's
-// accessor is that class's implicit instance, which _GetImplicitWindow finds by qualified name.
+// Visible. Once CreateControls has made every control, the controls link to the ones that their
+// design values name (Label.LabelFor). The framework holds every open window until it closes. A
+// window made by its class's accessor is that class's implicit instance, which _GetImplicitWindow
+// finds by qualified name.
 //
 // Controls are placed in the content area, whose size is the design size; a menu bar, when the
 // window shows one, sits above it. Later-created controls are stacked over earlier ones.
@@ -51,6 +53,8 @@ class Window : public Designable {
   void _AddControl(const std::string& name, const Ref<RectControl>& control);
   Ref<Object> _ControlByName(const std::string& name) const;
   std::vector<Ref<RectControl>> Controls() const;  // in creation order
+  // Whether CreateControls has made every control of the window.
+  bool _ControlsCreated() const { return controls_created_; }
 
   void _AddMenuHandler(const std::string& item_name, MenuHandler handler);
   const MenuHandler* MenuHandlerFor(const std::string& item_name) const;
@@ -133,8 +137,13 @@ class Window : public Designable {
   }
 
  private:
+  friend class WindowWidget;
+
   // Keyboard focus follows the controls' TabIndex among those that take it.
   void ApplyTabOrder();
+  // The content area's ground: the design's BackColor where it has one, and the light ground
+  // that the design's colours were made for where the desktop's is dark.
+  void ApplyBackground();
   void ApplySizeLimits();
   void ApplyWindowFlags();
 
@@ -151,7 +160,7 @@ class Window : public Designable {
   bool visible_ = true, has_back_color_ = false, menu_bar_visible_ = true, composite_ = false;
   Color back_color_{255, 255, 255, 0};
   bool constructing_ = false, constructed_ = false, open_ = false, closing_ = false;
-  bool implicit_ = false;
+  bool implicit_ = false, controls_created_ = false;
 };
 
 // The open window that is the implicit instance of the class with that qualified name, or nil.

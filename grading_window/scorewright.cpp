@@ -64,7 +64,8 @@ void Scorewright::_CreateControls0() {
        {"GridLinesVertical", 0}, {"UseFocusRing", false}, {"SelectionType", 0},
        {"RequiresSelection", false}, {"ColumnsResizable", false}, {"EnableDrag", false},
        {"EnableDragReorder", false}, {"DropIndicatorVisible", false}, {"Hierarchical", false},
-       {"HeadingIndex", -1}, {"TextFont", "System"}, {"TextSize", 0}, {"Bold", false}},
+       {"HeadingIndex", -1}, {"TextFont", "System"}, {"TextSize", 0}, {"Bold", false},
+       {"AccessibleName", "Score table"}},
       {{"Open", Bind(this, &W::LabBox_Open)},
        {"CellBackgroundPaint", Bind(this, &W::LabBox_CellBackgroundPaint)},
        {"CellClick", Bind(this, &W::LabBox_CellClick)},
@@ -110,7 +111,8 @@ void Scorewright::_CreateControls0() {
   _CreateControl<Label>(
       "Label6", {{"Left", 513}, {"Top", 142}, {"Width", 176}, {"Height", 27}, {"TabIndex", 14},
                  {"Text", "Percentage"}, {"TextColor", caption_white}, {"TextFont", "System"},
-                 {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}});
+                 {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0},
+                 {"LabelFor", "percentageLabel"}});
 
   _CreateControl<fw::Rectangle>(
       "Rectangle4", {{"Left", 500}, {"Top", 313}, {"Width", 280}, {"Height", 25},
@@ -120,7 +122,7 @@ void Scorewright::_CreateControls0() {
   _CreateControl<Label>(
       "Label8", {{"Left", 513}, {"Top", 311}, {"Width", 176}, {"Height", 27}, {"TabIndex", 17},
                  {"Text", "Points"}, {"TextColor", caption_white}, {"TextFont", "System"},
-                 {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}});
+                 {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}, {"LabelFor", "pointsLabel"}});
 
   _CreateControl<Label>(
       "pointsLabel",
@@ -162,7 +164,8 @@ void Scorewright::_CreateControls0() {
   _CreateControl<Label>(
       "Label12", {{"Left", 513}, {"Top", 67}, {"Width", 122}, {"Height", 27}, {"TabIndex", 24},
                   {"Text", "Assignment Points:"}, {"TextColor", RGB(0, 0, 0)},
-                  {"TextFont", "System"}, {"TextSize", 0}, {"Bold", false}, {"TextAlign", 0}});
+                  {"TextFont", "System"}, {"TextSize", 0}, {"Bold", false}, {"TextAlign", 0},
+                  {"LabelFor", "totalPoints"}});
 
   _CreateControl<fw::Rectangle>(
       "Rectangle6", {{"Left", 500}, {"Top", 226}, {"Width", 280}, {"Height", 25},
@@ -172,7 +175,7 @@ void Scorewright::_CreateControls0() {
   _CreateControl<Label>(
       "Label13", {{"Left", 513}, {"Top", 224}, {"Width", 176}, {"Height", 27}, {"TabIndex", 26},
                   {"Text", "Points Lost"}, {"TextColor", caption_white}, {"TextFont", "System"},
-                  {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}});
+                  {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}, {"LabelFor", "lostLabel"}});
 
   _CreateControl<Label>(
       "lostLabel", {{"Left", 513}, {"Top", 254}, {"Width", 247}, {"Height", 49}, {"TabIndex", 27},

@@ -2,6 +2,7 @@
 // the grading-mode pop-up and the Reset button; the results, the grade scale and the layout.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -760,6 +761,40 @@ TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry)
     EXPECT_EQ(Editor(w)->text(), "0");
     EXPECT_EQ(Editor(w)->selectedText(), "");
   }
+}
+
+TEST(GradingWindowAccessibility, EachInputAndResultIsKnownByTheWordsBesideIt) {
+  ProgramScope program;
+  auto w = program.window();
+  struct Row {
+    const char* what;
+    QWidget* widget;
+    QString name, description;
+    QWidget* labelled_by;  // nullptr: no caption beside it
+  };
+  const Row rows[] = {
+      {"total field", w->totalPoints()->_Widget(), "Assignment Points", "",
+       w->Label12()->_Widget()},
+      {"score table", w->LabBox()->_Widget(), "Score table", "", nullptr},
+      {"percentage", w->percentageLabel()->_Widget(), "100.00%", "Percentage",
+       w->Label6()->_Widget()},
+      {"points lost", w->lostLabel()->_Widget(), "0", "Points Lost", w->Label13()->_Widget()},
+      {"points", w->pointsLabel()->_Widget(), "100/100", "Points", w->Label8()->_Widget()},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(row.widget);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), row.name);
+    EXPECT_EQ(accessible->text(QAccessible::Description), row.description);
+    std::vector<QObject*> labels;
+    for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+      labels.push_back(label->object());
+    }
+    EXPECT_EQ(labels,
+              row.labelled_by ? std::vector<QObject*>{row.labelled_by} : std::vector<QObject*>{});
+  }
+  EXPECT_EQ(w->Label12()->Text(), "Assignment Points:") << "the caption itself is unchanged";
 }
 
 TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {

@@ -552,7 +552,9 @@ TEST(ListboxTest, DesignPropertiesApply) {
   auto window = OpenWindow();
   Ref<fw::Listbox> list = window->list;
   QTableView* view = ViewOf(window);
-  EXPECT_EQ(view->accessibleName(), "Scores");
+  EXPECT_EQ(view->accessibleName(), "") << "a control's name is no words for a screen reader";
+  fw::_SetProperties(list, {{"AccessibleName", "Score table"}});
+  EXPECT_EQ(view->accessibleName(), "Score table");
   EXPECT_FALSE(view->verticalHeader()->isVisible());
   EXPECT_FALSE(view->showGrid());
   EXPECT_EQ(view->rowHeight(0), 20);

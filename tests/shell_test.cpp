@@ -2,6 +2,7 @@
 // the build date, the icon, and the about and help windows.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -9,10 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <map>
 
 #include "app/app.h"
 #include "app/icon.h"
@@ -161,6 +165,27 @@ TEST(InfoWindows, OneOfEachAtATimeAndANewOneAfterClosing) {
   EXPECT_EQ(fw::OpenWindows().size(), 3u);
 }
 
+TEST(InfoWindows, ChoosingTheItemBringsTheMinimisedWindowBackToTheFront) {
+  ProgramScope program;
+  for (const char* item : {"FileAboutScorewright", "HelpHelpWindow"}) {
+    SCOPED_TRACE(item);
+    const std::string cls = std::string(item) == "HelpHelpWindow" ? "helpWindow" : "aboutwindow";
+    ProgramScope::MenuItemNamed(item)->Choose();
+    QMainWindow* shown = fw::_GetImplicitWindow(cls + "." + cls)->_QtWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+    shown->showMinimized();
+    QApplication::setActiveWindow(program.window()->_QtWindow());
+    ASSERT_TRUE(shown->windowState() & Qt::WindowMinimized);
+
+    ProgramScope::MenuItemNamed(item)->Choose();
+    EXPECT_FALSE(shown->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(shown));
+    EXPECT_EQ(fw::OpenWindows().front()->_QtWindow(), shown) << "the front window";
+    EXPECT_EQ(CountOpen(cls), 1);
+  }
+}
+
 TEST(InfoWindows, AboutWindowShowsItsDesignAndItsMessages) {
   ProgramScope program;
   auto about = aboutwindow();
@@ -250,6 +275,44 @@ TEST(Shortcuts, CtrlASelectsAllInATextEditorAndOpensAboutElsewhere) {
   window->resetButton()->_Widget()->setFocus();
   QTest::keyClick(window->resetButton()->_Widget(), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(CountOpen("aboutwindow"), 1);
+}
+
+TEST(Shortcuts, EveryItemIsNamedByItsWordsAndSelectAllShowsCtrlAAsItsShortcut) {
+  ProgramScope program;
+  QMenuBar* qt_bar = program.window()->_QtWindow()->menuBar();
+  std::map<QString, QString> shortcuts;  // item name -> the shortcut a screen reader announces
+  for (QAction* menu_action : qt_bar->actions()) {
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(menu_action->menu());
+    ASSERT_NE(menu, nullptr);
+    for (int i = 0; i < menu->childCount(); ++i) {
+      const QString name = menu->child(i)->text(QAccessible::Name);
+      SCOPED_TRACE(name.toStdString());
+      EXPECT_FALSE(name.contains(u'\t'));
+      EXPECT_FALSE(name.contains("Ctrl"));
+      if (!name.isEmpty()) shortcuts[name] = menu->child(i)->text(QAccessible::Accelerator);
+    }
+  }
+  EXPECT_EQ(shortcuts["About Scorewright"], "Ctrl+A");
+  EXPECT_EQ(shortcuts["Select All"], "Ctrl+A");
+  EXPECT_EQ(shortcuts["Copy"], "Ctrl+C");
+
+  // Ctrl+A opens About, also while the menu bar has the keyboard focus (Alt pressed alone),
+  // where Select All's own shortcut applies as well: never an ambiguity that fires nothing.
+  static QStringList warnings;
+  warnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& message) { warnings << message; });
+  auto window = program.window();
+  for (QWidget* focus : {window->resetButton()->_Widget(), static_cast<QWidget*>(qt_bar)}) {
+    SCOPED_TRACE(focus->metaObject()->className());
+    QApplication::setActiveWindow(window->_QtWindow());
+    focus->setFocus(Qt::MenuBarFocusReason);
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(CountOpen("aboutwindow"), 1);
+    if (auto about = fw::_GetImplicitWindow("aboutwindow.aboutwindow")) about->Close();
+  }
+  qInstallMessageHandler(previous);
+  EXPECT_FALSE(warnings.join("\n").contains("Ambiguous")) << warnings.join("\n").toStdString();
 }
 
 TEST(Shortcuts, EditItemsActOnTheFocusedField) {

@@ -1,18 +1,23 @@
 // Windows: design values by name, construction, implicit instances and the main-thread rule.
+#include "framework/window.h"
+
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
-
+#include <functional>
 #include <thread>
+#include <vector>
 
 #include "framework/label.h"
 #include "framework/menu.h"
 #include "framework/pushbutton.h"
-#include "framework/window.h"
+#include "framework/textfield.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {
@@ -22,8 +27,11 @@ class Plain : public fw::Window {
   static constexpr const char* kClassName = "Plain";
   std::string ClassName() const override { return kClassName; }
   void Layout() {
-    fw::_SetProperties(fw::SelfRef(this), {{"Width", 300}, {"Height", 200}, {"MinWidth", 300},
-                                           {"MinHeight", 200}, {"Title", "Plain"}});
+    fw::_SetProperties(fw::SelfRef(this), {{"Width", 300},
+                                           {"Height", 200},
+                                           {"MinWidth", 300},
+                                           {"MinHeight", 200},
+                                           {"Title", "Plain"}});
   }
   void CreateControls() {
     auto label = __New<fw::Label>();
@@ -43,11 +51,141 @@ class Plain : public fw::Window {
 const bool registered = fw::RegisterProgramClass(
     {typeid(Plain), [] {
        return fw::ClassDescription{
-           "Plain", "Plain.Plain",
+           "Plain",
+           "Plain.Plain",
            {{"Layout", [](fw::Object& w) { static_cast<Plain&>(w).Layout(); }},
             {"CreateControls", [](fw::Object& w) { static_cast<Plain&>(w).CreateControls(); }},
             {"Close", [](fw::Object& w) { static_cast<Plain&>(w).Event_Close(); }}}};
      }});
+
+// Captions made before and after the controls they caption: a field, and a result that shows its
+// value as its own text.
+class Captioned : public fw::Window {
+ public:
+  static constexpr const char* kClassName = "Captioned";
+  std::string ClassName() const override { return kClassName; }
+  void CreateControls() {
+    _CreateControl<fw::Label>("FieldCaption", {{"Left", 10},
+                                               {"Top", 10},
+                                               {"Width", 80},
+                                               {"Height", 20},
+                                               {"Text", "Total Points:"},
+                                               {"LabelFor", "Field"}});
+    _CreateControl<fw::TextField>(
+        "Field", {{"Left", 100}, {"Top", 10}, {"Width", 80}, {"Height", 20}, {"Text", "100"}});
+    _CreateControl<fw::Label>(
+        "Result", {{"Left", 10}, {"Top", 40}, {"Width", 80}, {"Height", 20}, {"Text", "97%"}});
+    _CreateControl<fw::Label>("ResultCaption", {{"Left", 100},
+                                                {"Top", 40},
+                                                {"Width", 80},
+                                                {"Height", 20},
+                                                {"Text", "Score"},
+                                                {"LabelFor", "Result"}});
+  }
+};
+
+// A caption that names a control its window does not have.
+class Miscaptioned : public fw::Window {
+ public:
+  static constexpr const char* kClassName = "Miscaptioned";
+  std::string ClassName() const override { return kClassName; }
+  void CreateControls() {
+    _CreateControl<fw::Label>("Caption", {{"Text", "Total:"}, {"LabelFor", "Nowhere"}});
+  }
+};
+
+const bool registered_captioned = fw::RegisterProgramClass(
+    {typeid(Captioned), [] {
+       return fw::ClassDescription{
+           "Captioned", "Captioned.Captioned", {{"CreateControls", [](fw::Object& w) {
+                                                   static_cast<Captioned&>(w).CreateControls();
+                                                 }}}};
+     }});
+const bool registered_miscaptioned = fw::RegisterProgramClass(
+    {typeid(Miscaptioned), [] {
+       return fw::ClassDescription{"Miscaptioned",
+                                   "Miscaptioned.Miscaptioned",
+                                   {{"CreateControls", [](fw::Object& w) {
+                                       static_cast<Miscaptioned&>(w).CreateControls();
+                                     }}}};
+     }});
+
+// What a screen reader hears of a widget: its name, its description and the labels that it is
+// labelled by.
+struct Heard {
+  QString name, description;
+  std::vector<QWidget*> labelled_by;
+};
+Heard HeardOf(QWidget* widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  if (!accessible) return {};
+  Heard heard{accessible->text(QAccessible::Name), accessible->text(QAccessible::Description), {}};
+  for (const auto& [other, relation] : accessible->relations(QAccessible::Label)) {
+    heard.labelled_by.push_back(qobject_cast<QWidget*>(other->object()));
+  }
+  return heard;
+}
+
+TEST(Label, LabelForNamesAFieldAndDescribesAResultWhateverTheCreationOrder) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Captioned>();
+  window->Constructor();
+  auto control = [&](const char* name) {
+    return fw::CheckedCast<fw::RectControl>(window->_ControlByName(name));
+  };
+  auto label = [&](const char* name) { return fw::CheckedCast<fw::Label>(control(name)); };
+  QWidget* field = control("Field")->_Widget();
+  QWidget* result = control("Result")->_Widget();
+
+  Heard heard = HeardOf(field);
+  EXPECT_EQ(heard.name, "Total Points") << "the caption's words, without its colon";
+  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{control("FieldCaption")->_Widget()});
+  heard = HeardOf(result);
+  EXPECT_EQ(heard.name, "97%") << "a result is known by its value";
+  EXPECT_EQ(heard.description, "Score");
+  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{control("ResultCaption")->_Widget()});
+
+  // A caption's new words follow it to what it captions.
+  label("FieldCaption")->SetText("Maximum:");
+  label("ResultCaption")->SetText("Grade");
+  label("Result")->SetText("88%");
+  EXPECT_EQ(HeardOf(field).name, "Maximum");
+  EXPECT_EQ(HeardOf(result).name, "88%");
+  EXPECT_EQ(HeardOf(result).description, "Grade");
+
+  // A name of its own wins over the caption's words.
+  fw::_SetProperties(control("Field"), {{"AccessibleName", "Points possible"}});
+  EXPECT_EQ(HeardOf(field).name, "Points possible");
+
+  // Captioning another control at run time lets go of the first.
+  fw::_SetProperties(label("ResultCaption"), {{"LabelFor", "Field"}});
+  EXPECT_EQ(HeardOf(result).description, "");
+  EXPECT_TRUE(HeardOf(result).labelled_by.empty());
+  EXPECT_EQ(qobject_cast<QLabel*>(control("ResultCaption")->_Widget())->buddy(), field);
+}
+
+TEST(Label, LabelForAControlThatIsNotThereIsRefusedByName) {
+  sw_test::RuntimeScope scope;
+  auto refusal = [](const std::function<void()>& step) -> std::string {
+    try {
+      step();
+    } catch (const fw::KeyNotFoundException& e) {
+      return e.Message();
+    }
+    return "accepted";
+  };
+  const std::string built = refusal([] { fw::New<Miscaptioned>()->Constructor(); });
+  for (const char* part : {"Label", "LabelFor", "\"Nowhere\""}) {
+    EXPECT_NE(built.find(part), std::string::npos) << built;
+  }
+  EXPECT_TRUE(fw::OpenWindows().empty());
+
+  auto window = fw::New<Captioned>();
+  window->Constructor();
+  auto caption = fw::CheckedCast<fw::Label>(window->_ControlByName("FieldCaption"));
+  const std::string later = refusal([&] { fw::_SetProperties(caption, {{"LabelFor", "Fields"}}); });
+  EXPECT_NE(later.find("\"Fields\""), std::string::npos) << later;
+}
 
 TEST(DesignValues, AreRefusedLoudlyWhenUnknownOrOfTheWrongType) {
   sw_test::RuntimeScope scope;
@@ -71,7 +209,8 @@ TEST(DesignValues, AreRefusedLoudlyWhenUnknownOrOfTheWrongType) {
       fw::_SetProperties(window, {{c.property, c.value}});
       ADD_FAILURE() << "accepted";
     } catch (const fw::RuntimeException& e) {
-      for (const auto& part : c.message_parts) EXPECT_NE(e.Message().find(part), std::string::npos) << e.Message();
+      for (const auto& part : c.message_parts)
+        EXPECT_NE(e.Message().find(part), std::string::npos) << e.Message();
     }
   }
 }

@@ -9,7 +9,8 @@
 
 namespace sw_test {
 
-ProgramScope::ProgramScope() {
+ProgramScope::ProgramScope(const std::function<void()>& before_start) {
+  if (before_start) before_start();
   fw::testing::InterceptUrls([this](const std::string& url) { urls_.push_back(url); });
   _EarlyStartup();
   _LateStartup();

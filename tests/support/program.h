@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,8 @@ namespace sw_test {
 
 class ProgramScope {
  public:
-  ProgramScope();
+  // before_start runs once the runtime is up, before the program's start-up builds anything.
+  explicit ProgramScope(const std::function<void()>& before_start = {});
   ~ProgramScope();
 
   fw::Ref<class Scorewright> window() const { return window_; }
