@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+
 #include <cstdio>
 #include <cstring>
 

@@ -2,6 +2,7 @@
 // every probe reports it (bench/probe_report.h).
 #include <QMainWindow>
 #include <QTest>
+
 #include <cstdio>
 #include <cstring>
 

@@ -2,11 +2,6 @@
 // the floor (the window's controls in plain Qt, bench/floor_window.h), and launch time and peak
 // memory of the program, the floor and a bare Qt window, all on the offscreen platform.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -15,6 +10,13 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -25,6 +27,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/floor_window.h"
@@ -158,9 +161,10 @@ void BM_Repaint(benchmark::State& state) {
 BENCHMARK(BM_Repaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 struct Launch {
-  double seconds = 0;     // the probe's start to its "exposed" line
-  double maxrss_mib = 0;  // the probe's ru_maxrss, from wait4 in the launcher
-  double hwm_mib = 0;     // the probe's own VmHWM, for comparison
+  double seconds = 0;      // the probe's start to its "exposed" line
+  double maxrss_mib = 0;   // the probe's ru_maxrss, from wait4 in the launcher
+  double hwm_mib = 0;      // the probe's own VmHWM, for comparison
+  double cpu_seconds = 0;  // the probe's user and system time to its exit, from wait4
   std::string error;
 };
 
@@ -186,12 +190,18 @@ std::vector<char*> OffscreenEnvironment(std::vector<std::string>& storage) {
   return env;
 }
 
+Launch Failed(std::string error) {
+  Launch failed;
+  failed.error = std::move(error);
+  return failed;
+}
+
 // Starts the probe for that mode through the launcher, which times its start and reports its
 // ru_maxrss (bench/spawn_rusage.cpp).
 Launch LaunchOnce(const std::string& mode) {
   Launch result;
   int out[2];
-  if (pipe2(out, O_CLOEXEC) != 0) return {0, 0, 0, "pipe failed"};
+  if (pipe2(out, O_CLOEXEC) != 0) return Failed("pipe failed");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -209,7 +219,7 @@ Launch LaunchOnce(const std::string& mode) {
   close(out[1]);
   if (spawned != 0) {
     close(out[0]);
-    return {0, 0, 0, "cannot start " + launcher + ": " + std::strerror(spawned)};
+    return Failed("cannot start " + launcher + ": " + std::strerror(spawned));
   }
 
   std::string output;
@@ -234,6 +244,7 @@ Launch LaunchOnce(const std::string& mode) {
   result.seconds = exposed_at - started_ns * 1e-9;
   result.maxrss_mib = NumberAfter(output, "maxrss_kib") / 1024.0;
   result.hwm_mib = NumberAfter(output, "peak_kib") / 1024.0;
+  result.cpu_seconds = NumberAfter(output, "cpu_us") * 1e-6;
   if (exposed_at < 0 || started_ns < 0) {
     result.error = mode + ": the probe never reported its window exposed";
   } else if (NumberAfter(output, "status") != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
@@ -312,19 +323,23 @@ void PrintSummary() {
     PrintLaunchFigure("start to first expose", &Launch::seconds, 1e3, "ms");
     PrintLaunchFigure("peak RSS (wait4)", &Launch::maxrss_mib, 1, "MiB");
     PrintLaunchFigure("peak RSS (VmHWM)", &Launch::hwm_mib, 1, "MiB");
+    PrintLaunchFigure("CPU time to exit", &Launch::cpu_seconds, 1e3, "ms");
   }
-  const auto& app = key_runs["program"];
-  const auto& floor = key_runs["floor"];
-  if (!app.empty() && !floor.empty()) {
-    // The runs interleave at random, so a run has no partner: the ratio is of the medians.
+  const auto& app_runs = key_runs["program"];
+  const auto& floor_runs = key_runs["floor"];
+  if (!app_runs.empty() && !floor_runs.empty()) {
     std::vector<double> app_us, floor_us;
-    for (double s : app) app_us.push_back(s * 1e6);
-    for (double s : floor) floor_us.push_back(s * 1e6);
+    for (double s : app_runs) app_us.push_back(s * 1e6);
+    for (double s : floor_runs) floor_us.push_back(s * 1e6);
+    const Spread app = SpreadOf(app_us), floor = SpreadOf(floor_us);
     std::printf("\nKeystroke to repainted window, runs of %d keys:\n", kKeysPerRun);
     std::printf("%-24s%10s%10s%10s\n", "per key", "min", "median", "max");
-    PrintRow("program (us)", SpreadOf(app_us), "%10.1f");
-    PrintRow("floor (us)", SpreadOf(floor_us), "%10.1f");
-    std::printf("  %-22s%20.3f\n", "program / floor", Median(app_us) / Median(floor_us));
+    PrintRow("program (us)", app, "%10.1f");
+    PrintRow("floor (us)", floor, "%10.1f");
+    // The runs interleave at random, so a run has no partner: the ratios are of the minima (the
+    // runs least disturbed by the rest of the machine) and of the medians.
+    std::printf("  %-22s%10.3f%10.3f\n", "program / floor", app.min / floor.min,
+                app.median / floor.median);
   }
 }
 

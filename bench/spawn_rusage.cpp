@@ -1,6 +1,7 @@
 // Started by the launch benchmark in front of every probe: writes "spawned T" (CLOCK_MONOTONIC,
 // nanoseconds) just before it starts the probe given as its arguments, waits for it, then writes
-// "maxrss_kib N" (the probe's ru_maxrss from wait4) and "status S". The probe shares its stdout.
+// "maxrss_kib N" (the probe's ru_maxrss from wait4), "cpu_us N" (its user and system time, start to
+// exit) and "status S". The probe shares its stdout.
 //
 // The probe must not be started by the benchmark itself: at exec Linux folds the resident-set
 // high-water mark of the address space being replaced into the new program's ru_maxrss, and with
@@ -32,7 +33,9 @@ int main(int argc, char** argv) {
   while (wait4(pid, &status, 0, &usage) < 0) {
     if (errno != EINTR) return 2;
   }
-  std::printf("maxrss_kib %ld\nstatus %d\n", usage.ru_maxrss,
+  const long long cpu_us = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL +
+                           usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+  std::printf("maxrss_kib %ld\ncpu_us %lld\nstatus %d\n", usage.ru_maxrss, cpu_us,
               WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
   return 0;
 }
