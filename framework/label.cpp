@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "framework/qt_support.h"
 #include "framework/window.h"
@@ -46,22 +48,20 @@ class LabelWidget : public QLabel {
   void paintEvent(QPaintEvent* event) override {
     const QRect area = contentsRect();
     const QString shown = text();
-    const qreal needed = QFontMetricsF(font()).horizontalAdvance(shown);
-    if (wordWrap() || shown.isEmpty() || needed <= area.width()) {
+    const Fit* fit = wordWrap() || shown.isEmpty() ? nullptr : &FitTo(shown, area.width());
+    if (!fit || !fit->shrunk) {
       QLabel::paintEvent(event);
       return;
     }
-    QFont fitted = font();
-    int pixels = static_cast<int>(QFontInfo(font()).pixelSize() * area.width() / needed);
-    for (; pixels > 1; --pixels) {
-      fitted.setPixelSize(pixels);
-      if (QFontMetricsF(fitted).horizontalAdvance(shown) <= area.width()) break;
-    }
-    fitted.setPixelSize(std::max(pixels, 1));
     QPainter painter(this);
-    painter.setFont(fitted);
+    painter.setFont(fit->font);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
+  }
+
+  void changeEvent(QEvent* event) override {
+    if (event->type() == QEvent::FontChange) fit_.reset();
+    QLabel::changeEvent(event);
   }
 
   void mousePressEvent(QMouseEvent* event) override {
@@ -72,7 +72,35 @@ class LabelWidget : public QLabel {
   }
 
  private:
+  // How a line of text is drawn in a width: as it is, or shrunk to a font of a smaller pixel size.
+  struct Fit {
+    QString text;
+    int width = 0;
+    bool shrunk = false;
+    QFont font;
+  };
+
+  // Measuring a line and trying sizes for it costs a font for each size tried: done once for each
+  // text and width, not at every paint.
+  const Fit& FitTo(const QString& text, int width) {
+    if (fit_ && fit_->width == width && fit_->text == text) return *fit_;
+    Fit fit{text, width, false, font()};
+    const qreal needed = QFontMetricsF(font()).horizontalAdvance(text);
+    if (needed > width) {
+      int pixels = static_cast<int>(QFontInfo(font()).pixelSize() * width / needed);
+      for (; pixels > 1; --pixels) {
+        fit.font.setPixelSize(pixels);
+        if (QFontMetricsF(fit.font).horizontalAdvance(text) <= width) break;
+      }
+      fit.font.setPixelSize(std::max(pixels, 1));
+      fit.shrunk = true;
+    }
+    fit_ = std::move(fit);
+    return *fit_;
+  }
+
   Label* owner_;
+  std::optional<Fit> fit_;
 };
 
 }  // namespace

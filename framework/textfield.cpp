@@ -1,11 +1,14 @@
 #include "framework/textfield.h"
 
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QSignalBlocker>
 
 #include <limits>
 #include <map>
+#include <optional>
 
 #include "framework/qt_support.h"
 
@@ -22,8 +25,41 @@ class TextFieldWidget : public QLineEdit {
   }
   void Detach() { owner_ = nullptr; }
 
+  // The rounded bezel with this back colour, or none. The widget paints it itself: a style sheet
+  // for it costs the launch more than the rest of the field.
+  void SetRoundedBezel(std::optional<QColor> back) {
+    rounded_back_ = back;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (rounded_back_) PaintRoundedBezel();
+    QLineEdit::paintEvent(event);
+  }
+
  private:
+  // A grey line of one pixel, two in the highlight colour while the field has focus, round the
+  // back colour. The line edit's own panel, transparent, leaves both alone.
+  void PaintRoundedBezel() {
+    constexpr qreal kRadius = 5;
+    const bool focused = hasFocus();
+    const qreal line = focused ? 2 : 1;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), kRadius, kRadius);
+    painter.fillPath(outline, *rounded_back_);
+    painter.setPen(
+        QPen(focused ? palette().color(QPalette::Highlight) : QColor(160, 160, 160), line));
+    painter.setBrush(Qt::NoBrush);
+    const qreal half = line / 2;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), kRadius - half,
+                            kRadius - half);
+  }
+
   TextField* owner_;
+  std::optional<QColor> rounded_back_;
 };
 
 std::map<std::int64_t, TextField*>& Fields() {
@@ -34,14 +70,6 @@ std::map<std::int64_t, TextField*>& Fields() {
 std::int64_t NextHandle() {
   static std::int64_t next = 0x5F10;
   return ++next;
-}
-
-QString StyleColor(Color c) {
-  return QStringLiteral("rgba(%1, %2, %3, %4)")
-      .arg(c.red)
-      .arg(c.green)
-      .arg(c.blue)
-      .arg(255 - c.alpha);
 }
 
 }  // namespace
@@ -146,24 +174,24 @@ void TextField::_SetBezelStyle(std::int64_t style) {
 }
 
 void TextField::ApplyLook() {
-  auto* w = static_cast<QLineEdit*>(_Widget());
+  auto* w = static_cast<TextFieldWidget*>(_Widget());
   if (!w) return;
   QPalette palette = w->palette();
-  palette.setColor(QPalette::Base, qt::ToQ(back_color_));
   palette.setColor(QPalette::Text, qt::ToQ(text_color_));
-  w->setPalette(palette);
-  w->setFrame(border_);
   if (bezel_style_ == 1) {
-    // The focused border is a pixel wider and the padding a pixel narrower: the text stays put.
-    w->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid rgb(160, 160, 160); "
-                                    "border-radius: 5px; padding: 1px 4px; background: %1; "
-                                    "color: %2; }"
-                                    "QLineEdit:focus { border: 2px solid palette(highlight); "
-                                    "padding: 0px 3px; }")
-                         .arg(StyleColor(back_color_), StyleColor(text_color_)));
+    // The bezel's line of one pixel, then a padding of one pixel above and below and four at the
+    // sides; the wider line of a focused field takes a pixel of that padding, so the text stays.
+    palette.setColor(QPalette::Base, Qt::transparent);
+    w->setFrame(false);
+    w->setTextMargins(5, 2, 5, 2);
+    w->SetRoundedBezel(qt::ToQ(back_color_));
   } else {
-    w->setStyleSheet(QString());
+    palette.setColor(QPalette::Base, qt::ToQ(back_color_));
+    w->setFrame(border_);
+    w->setTextMargins(0, 0, 0, 0);
+    w->SetRoundedBezel(std::nullopt);
   }
+  w->setPalette(palette);
 }
 
 void TextField::SetPassword(bool v) {

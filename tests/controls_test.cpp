@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "framework/pushbutton.h"
 #include "framework/textfield.h"
 #include "framework/window.h"
+#include "tests/support/program.h"
 #include "tests/support/report_guard.h"
 #include "tests/support/runtime_scope.h"
 
@@ -119,6 +121,11 @@ TEST(TextFieldTest, TextChangeFollowsEachKeystrokeAndEachProgramWrite) {
   EXPECT_EQ(window->TotalEdit()->text(), QStringLiteral("80"));
 }
 
+// A field with a pixel of the window round it, as the window shows it.
+QImage Shown(QWidget* field) {
+  return field->parentWidget()->grab(field->geometry().adjusted(-1, -1, 1, 1)).toImage();
+}
+
 TEST(TextFieldTest, BezelMessageRoundsTheFieldAndSquaresItAgain) {
   sw_test::RuntimeScope scope;
   auto window = OpenControlsWindow();
@@ -127,14 +134,37 @@ TEST(TextFieldTest, BezelMessageRoundsTheFieldAndSquaresItAgain) {
   EXPECT_NE(handle, window->other_->Handle());
   const std::int64_t selector = fw::sel_registerName("setBezelStyle:");
   EXPECT_EQ(fw::sel_registerName("setBezelStyle:"), selector);
+  QLineEdit* field = window->TotalEdit();
+  field->clearFocus();
+  const QImage square = Shown(field);
+  const QImage other = Shown(window->other_->_Widget());
 
   fw::objc_msgSend(handle, selector, 1);
-  EXPECT_TRUE(window->TotalEdit()->styleSheet().contains(QStringLiteral("border-radius")));
-  EXPECT_EQ(window->TotalEdit()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-  EXPECT_EQ(window->other_->_Widget()->styleSheet(), QString()) << "only the receiver changes";
+  const QImage rounded = Shown(field);
+  const int middle = rounded.width() / 2;
+  const std::vector<int> white{255, 255, 255}, grey{160, 160, 160};
+  EXPECT_EQ(sw_test::PixelAt(rounded, middle, 1), grey) << "a line of one pixel";
+  EXPECT_EQ(sw_test::PixelAt(rounded, middle, 2), white) << "round the back colour";
+  EXPECT_EQ(sw_test::PixelAt(rounded, 1, rounded.height() / 2), grey);
+  EXPECT_EQ(sw_test::PixelAt(rounded, 1, 1), sw_test::PixelAt(rounded, 0, 0))
+      << "a round corner: the window shows through";
+  EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_EQ(Shown(window->other_->_Widget()), other) << "only the receiver changes";
 
+  field->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
+  field->setFocus();
+  ASSERT_TRUE(field->hasFocus());
+  const QImage focused = Shown(field);
+  const QColor highlight = field->palette().color(QPalette::Highlight);
+  const std::vector<int> line{highlight.red(), highlight.green(), highlight.blue()};
+  EXPECT_EQ(sw_test::PixelAt(focused, middle, 1), line) << "focused: a line of two pixels";
+  EXPECT_EQ(sw_test::PixelAt(focused, middle, 2), line);
+  EXPECT_EQ(sw_test::PixelAt(focused, middle, 3), white);
+
+  field->clearFocus();
   fw::objc_msgSend(handle, selector, 0);
-  EXPECT_FALSE(window->TotalEdit()->styleSheet().contains(QStringLiteral("border-radius")));
+  EXPECT_EQ(Shown(field), square);
 }
 
 TEST(TextFieldTest, MessagesThatCannotBeDeliveredAreIgnoredOrRefused) {
@@ -142,9 +172,12 @@ TEST(TextFieldTest, MessagesThatCannotBeDeliveredAreIgnoredOrRefused) {
   auto window = OpenControlsWindow();
   const std::int64_t bezel = fw::sel_registerName("setBezelStyle:");
 
+  window->TotalEdit()->clearFocus();
+  const QImage square = Shown(window->TotalEdit());
+
   EXPECT_EQ(fw::objc_msgSend(0, bezel, 1), 0);
   EXPECT_EQ(fw::objc_msgSend(window->other_->Handle() + 1000, bezel, 1), 0);
-  EXPECT_FALSE(window->TotalEdit()->styleSheet().contains(QStringLiteral("border-radius")));
+  EXPECT_EQ(Shown(window->TotalEdit()), square);
 
   const std::int64_t unknown = fw::sel_registerName("setDrawsBackground:");
   EXPECT_NE(unknown, bezel);

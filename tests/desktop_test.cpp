@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -253,6 +254,27 @@ TEST(PictureTest, TheApplicationIconComesFromTheIconResource) {
   fw::internal::ApplyApplicationIcon();
 
   EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+TEST(PictureTest, TheApplicationIconIsReadWhenAWindowFirstNeedsIt) {
+  sw_test::RuntimeScope scope;
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ResourceFolders folders({dir.path().toStdString()});
+  const QString file = dir.filePath("Scoremill256.png");
+  ASSERT_TRUE(SavePng(file, 32, 32));
+  fw::internal::ApplyApplicationIcon();
+  // Replaced after start-up: the window shows the file as it is when the window asks.
+  QImage replacement(16, 16, QImage::Format_ARGB32);
+  replacement.fill(Qt::darkRed);
+  ASSERT_TRUE(replacement.save(file, "PNG"));
+
+  QWidget window;
+  const QIcon icon = window.windowIcon();
+  EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+  EXPECT_EQ(icon.pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::darkRed));
+  EXPECT_EQ(icon.pixmap(8, 8).size(), QSize(8, 8)) << "scaled down to a smaller request";
+  EXPECT_EQ(icon.pixmap(64, 64).size(), QSize(16, 16)) << "never scaled up";
 }
 
 }  // namespace

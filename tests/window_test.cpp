@@ -10,8 +10,11 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
+
+#include <algorithm>
 #include <functional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "framework/label.h"
@@ -266,33 +269,62 @@ TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
   }
 }
 
+// The rows and the rightmost column that a label's text inks.
+std::pair<int, int> Ink(fw::Label& label) {
+  const QImage image = label._Widget()->grab().toImage();
+  int rows = 0, right = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    bool row_inked = false;
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.alpha() > 128 && c.lightness() < 128) {
+        row_inked = true;
+        right = std::max(right, x);
+      }
+    }
+    rows += row_inked;
+  }
+  return {rows, right};
+}
+
 TEST(Label, ALineTooLongForItsBoxShowsWholeInASmallerSize) {
   sw_test::RuntimeScope scope;
   auto window = fw::New<Plain>();
   window->Constructor();
   auto label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
-  // The rows and the rightmost column that the label's text inks.
   auto ink = [&](const std::string& text) {
     label->SetText(text);
-    const QImage image = label->_Widget()->grab().toImage();
-    int rows = 0, right = -1;
-    for (int y = 0; y < image.height(); ++y) {
-      bool row_inked = false;
-      for (int x = 0; x < image.width(); ++x) {
-        const QColor c = image.pixelColor(x, y);
-        if (c.alpha() > 128 && c.lightness() < 128) {
-          row_inked = true;
-          right = std::max(right, x);
-        }
-      }
-      rows += row_inked;
-    }
-    return std::make_pair(rows, right);
+    return Ink(*label);
   };
   const auto [short_rows, short_right] = ink("Ep");
   const auto [long_rows, long_right] = ink("Enter gained points per question");  // over 100 px
   EXPECT_LT(long_rows, short_rows) << "drawn in a smaller size";
   EXPECT_GT(long_right, 50) << "across the label";
+}
+
+TEST(Label, TheShrunkSizeFollowsTheWidthAndTheFont) {
+  sw_test::RuntimeScope scope;
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  auto label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
+  label->SetHeight(60);
+  label->SetText("Enter gained points per question");  // over 100 px
+  const int narrow_rows = Ink(*label).first;
+
+  label->SetWidth(400);
+  const int wide_rows = Ink(*label).first;
+  EXPECT_GT(wide_rows, narrow_rows) << "fits: drawn in the font's own size";
+  label->SetWidth(100);
+  EXPECT_EQ(Ink(*label).first, narrow_rows) << "narrow again";
+  label->SetWidth(400);
+  EXPECT_EQ(Ink(*label).first, wide_rows) << "wide again";
+
+  label->SetTextSize(30);  // over 400 px at 30 pixels
+  const auto [large_rows, large_right] = Ink(*label);
+  label->SetText("Ep");
+  const int full_rows = Ink(*label).first;
+  EXPECT_LT(large_rows, full_rows - 3) << "a larger font is shrunk anew";
+  EXPECT_GT(large_right, 300) << "across the label";
 }
 
 TEST(Window, AControlHeldPastItsWindowIsHarmless) {
