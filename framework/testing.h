@@ -1,6 +1,7 @@
 // Test-only hooks into the framework: named fault points, a trace of the framework operations
 // that the program calls, a callback when the event loop starts, the reports of exceptions, URLs
-// caught before they reach the desktop, the message boxes on screen and the resource folders.
+// caught before they reach the desktop, the message boxes on screen, the resource folders and the
+// version that start-up told the runtime.
 //
 // Each named operation checks its fault point on entry: FailNext("_RuntimeRun") makes the next
 // call of _RuntimeRun raise a RuntimeException, as a real failure there would.
@@ -37,5 +38,8 @@ std::vector<std::string> OpenMessageBoxTexts();
 // Replaces the resource folders with these, in this order, until ResetResourceFolders.
 void SetResourceFolders(std::vector<std::string> folders);
 void ResetResourceFolders();
+
+// The version that start-up told the runtime; 0 outside a run.
+double FrameworkVersion();
 
 }  // namespace fw::testing

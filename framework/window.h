@@ -123,8 +123,8 @@ class Window : public Designable {
   // under its name and let go of; fetched back by name to receive its design values; fetched
   // again for each handler, attached in the order given.
   template <class T>
-  void _CreateControl(const std::string& name, DesignValues design,
-                      std::initializer_list<std::pair<const char*, HandlerBinding>> handlers = {}) {
+  void CreateControl(const std::string& name, DesignValues design,
+                     std::initializer_list<std::pair<const char*, HandlerBinding>> handlers = {}) {
     {
       Ref<T> made = __New<T>();
       made->Constructor();

@@ -40,9 +40,9 @@ class Plain : public fw::Window {
     fw::_SetProperties(fw::CheckedCast<fw::Label>(_ControlByName("Caption")),
                        {{"Left", 10}, {"Top", 20}, {"Width", 100}, {"Height", 20}, {"Text", "hi"}});
     // Created in the reverse of their tab order.
-    _CreateControl<fw::PushButton>("Third", {{"Left", 10}, {"Top", 110}, {"TabIndex", 3}});
-    _CreateControl<fw::PushButton>("Second", {{"Left", 10}, {"Top", 50}, {"TabIndex", 2}});
-    _CreateControl<fw::PushButton>("First", {{"Left", 10}, {"Top", 80}, {"TabIndex", 1}});
+    CreateControl<fw::PushButton>("Third", {{"Left", 10}, {"Top", 110}, {"TabIndex", 3}});
+    CreateControl<fw::PushButton>("Second", {{"Left", 10}, {"Top", 50}, {"TabIndex", 2}});
+    CreateControl<fw::PushButton>("First", {{"Left", 10}, {"Top", 80}, {"TabIndex", 1}});
   }
   void Event_Close() { ++closes; }
   int closes = 0;
@@ -65,22 +65,22 @@ class Captioned : public fw::Window {
   static constexpr const char* kClassName = "Captioned";
   std::string ClassName() const override { return kClassName; }
   void CreateControls() {
-    _CreateControl<fw::Label>("FieldCaption", {{"Left", 10},
-                                               {"Top", 10},
+    CreateControl<fw::Label>("FieldCaption", {{"Left", 10},
+                                              {"Top", 10},
+                                              {"Width", 80},
+                                              {"Height", 20},
+                                              {"Text", "Total Points:"},
+                                              {"LabelFor", "Field"}});
+    CreateControl<fw::TextField>(
+        "Field", {{"Left", 100}, {"Top", 10}, {"Width", 80}, {"Height", 20}, {"Text", "100"}});
+    CreateControl<fw::Label>(
+        "Result", {{"Left", 10}, {"Top", 40}, {"Width", 80}, {"Height", 20}, {"Text", "97%"}});
+    CreateControl<fw::Label>("ResultCaption", {{"Left", 100},
+                                               {"Top", 40},
                                                {"Width", 80},
                                                {"Height", 20},
-                                               {"Text", "Total Points:"},
-                                               {"LabelFor", "Field"}});
-    _CreateControl<fw::TextField>(
-        "Field", {{"Left", 100}, {"Top", 10}, {"Width", 80}, {"Height", 20}, {"Text", "100"}});
-    _CreateControl<fw::Label>(
-        "Result", {{"Left", 10}, {"Top", 40}, {"Width", 80}, {"Height", 20}, {"Text", "97%"}});
-    _CreateControl<fw::Label>("ResultCaption", {{"Left", 100},
-                                                {"Top", 40},
-                                                {"Width", 80},
-                                                {"Height", 20},
-                                                {"Text", "Score"},
-                                                {"LabelFor", "Result"}});
+                                               {"Text", "Score"},
+                                               {"LabelFor", "Result"}});
   }
 };
 
@@ -90,7 +90,7 @@ class Miscaptioned : public fw::Window {
   static constexpr const char* kClassName = "Miscaptioned";
   std::string ClassName() const override { return kClassName; }
   void CreateControls() {
-    _CreateControl<fw::Label>("Caption", {{"Text", "Total:"}, {"LabelFor", "Nowhere"}});
+    CreateControl<fw::Label>("Caption", {{"Text", "Total:"}, {"LabelFor", "Nowhere"}});
   }
 };
 
