@@ -42,7 +42,7 @@ int RunApp() {
       fw::Quit(2);
       return;
     }
-    if (QTest::qWaitForWindowExposed(window->_QtWindow())) ReportExposed();
+    if (QTest::qWaitForWindowExposed(fw::testing::QtWindowOf(*window))) ReportExposed();
     window->Close();
   });
   return ScorewrightMain();

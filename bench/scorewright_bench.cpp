@@ -51,14 +51,14 @@ void BM_Keystroke(benchmark::State& state) {
   auto window = Program().window();
   window->LabBox()->EditCell(0, 1);
   auto cell = window->LabBox()->ActiveCell();
-  QLineEdit* editor = cell ? cell->_Editor() : nullptr;
+  QLineEdit* editor = cell ? fw::testing::EditorOf(*cell) : nullptr;
   if (!editor) {
     state.SkipWithError("cell (0, 1) has no editor");
     return;
   }
   QCoreApplication::processEvents();
   // Counts the paints of the score table, to show that every keystroke reached the screen.
-  PaintCounter painted(window->LabBox()->_View()->viewport());
+  PaintCounter painted(fw::testing::ViewOf(*window->LabBox())->viewport());
   bool digit = true;
   for (auto _ : state) {
     QTest::keyClick(editor, digit ? Qt::Key_7 : Qt::Key_Backspace);
@@ -85,7 +85,7 @@ BENCHMARK(BM_Recalculate)->Unit(benchmark::kMicrosecond)->Repetitions(10)->Repor
 // The whole window painted anew, every control, for comparison with the partial repaint above.
 void BM_Repaint(benchmark::State& state) {
   auto window = Program().window();
-  for (auto _ : state) window->_QtWindow()->repaint();
+  for (auto _ : state) fw::testing::QtWindowOf(*window)->repaint();
 }
 BENCHMARK(BM_Repaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 

@@ -16,7 +16,7 @@ TextControl::TextControl() {
 }
 
 void TextControl::ApplyFont() {
-  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
+  if (auto* w = QtWidget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
 }
 
 void TextControl::SetTextFont(const std::string& font) {
@@ -27,7 +27,8 @@ void TextControl::SetTextFont(const std::string& font) {
 
 void TextControl::SetTextSize(double size) {
   CheckUIThread();
-  if (size < 0) throw OutOfBoundsException(ClassName() + ".TextSize " + std::to_string(size) + " is negative");
+  if (size < 0)
+    throw OutOfBoundsException(ClassName() + ".TextSize " + std::to_string(size) + " is negative");
   size_ = size;
   ApplyFont();
 }

@@ -1,8 +1,6 @@
 #include "framework/window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
 #include <QStyle>
@@ -13,6 +11,7 @@
 #include "framework/internal.h"
 #include "framework/menu.h"
 #include "framework/qt_support.h"
+#include "framework/window_widget.h"
 
 namespace fw {
 
@@ -75,53 +74,6 @@ QPalette DesignPalette() {
 
 }  // namespace
 
-class ContentArea : public QWidget {
- public:
-  explicit ContentArea(Window* owner) : owner_(owner) {}
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QWidget::resizeEvent(event);
-    CallFromQt([this] {
-      for (const auto& control : owner_->Controls()) control->_ApplyLocks(width(), height());
-    });
-  }
-
- private:
-  Window* owner_;
-};
-
-class WindowWidget : public QMainWindow {
- public:
-  explicit WindowWidget(Window* owner) : owner_(owner), content_(new ContentArea(owner)) {
-    setCentralWidget(content_);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-  }
-  ContentArea* content() const { return content_; }
-  int MenuBarHeight() const {
-    QMenuBar* bar = menuWidget() ? qobject_cast<QMenuBar*>(menuWidget()) : nullptr;
-    return bar && !bar->isHidden() && bar->actions().size() > 0 ? bar->sizeHint().height() : 0;
-  }
-
- protected:
-  bool event(QEvent* event) override {
-    const bool handled = QMainWindow::event(event);
-    // The desktop's scheme changed while the window is open (a dark one chosen, or left). Qt
-    // tells the windows, which pass the new palette on to the content area.
-    if (event->type() == QEvent::ApplicationPaletteChange) owner_->ApplyBackground();
-    return handled;
-  }
-
-  void closeEvent(QCloseEvent* event) override {
-    event->accept();
-    CallFromQt([this] { owner_->_HandleCloseRequest(); });
-  }
-
- private:
-  Window* owner_;
-  ContentArea* content_;
-};
-
 Window::Window() {
   RegisterProperty("Width", &Window::Width, &Window::SetWidth);
   RegisterProperty("Height", &Window::Height, &Window::SetHeight);
@@ -159,7 +111,7 @@ void Window::Constructor() {
   FaultPoint("Window.Constructor");
   TracePoint("Window.Constructor:", ClassName());
   description_ = DescriptionOf(typeid(*this));
-  widget_ = std::make_unique<WindowWidget>(this);
+  widget_ = std::make_unique<internal::WindowWidget>(this);
   ApplyWindowFlags();
   ApplyBackground();
   open_ = true;
@@ -174,14 +126,14 @@ void Window::Constructor() {
     raise("Layout");
     raise("CreateControls");
     controls_created_ = true;
-    for (const auto& control : controls_) control->_LinkToControls();
+    for (const auto& control : controls_) control->LinkToControls();
     for (const auto& control : controls_) {
-      control->_RecordDesignPlace(design_width_, design_height_);
+      control->RecordDesignPlace(design_width_, design_height_);
     }
     ApplyTabOrder();
     raise("AddMenuHandlers");
-    _InstallMenuBar();  // and sizes the window around the content area and the bar
-    for (const auto& control : controls_) control->_RaiseOpen();
+    InstallMenuBar();  // and sizes the window around the content area and the bar
+    for (const auto& control : controls_) control->RaiseOpen();
     constructing_ = false;
     constructed_ = true;
     if (visible_) SetVisible(true);
@@ -200,7 +152,7 @@ void Window::ApplyTabOrder() {
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](const auto& a, const auto& b) { return a->TabIndex() < b->TabIndex(); });
   for (const auto& control : ordered) {
-    QWidget* widget = control->_Widget();
+    QWidget* widget = control->QtWidget();
     if (widget && widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
   }
   for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
@@ -213,7 +165,7 @@ void Window::_AddControl(const std::string& name, const Ref<RectControl>& contro
   if (controls_by_name_.count(name)) {
     throw InvalidArgumentException(ClassName() + " has a control named " + name + " already");
   }
-  control->_SetName(name);
+  control->SetName(name);
   controls_.push_back(control);
   controls_by_name_.emplace(name, control);
 }
@@ -390,17 +342,17 @@ void Window::ApplyBackground() {
 
 void Window::SetMenuBarVisible(bool v) {
   menu_bar_visible_ = v;
-  if (constructed_) _InstallMenuBar();
+  if (constructed_) InstallMenuBar();
 }
 
 void Window::Close() {
   CheckUIThread();
   if (!open_ || closing_) return;
-  _HandleCloseRequest();
+  HandleCloseRequest();
   if (widget_) widget_->hide();
 }
 
-void Window::_HandleCloseRequest() {
+void Window::HandleCloseRequest() {
   if (!open_ || closing_) return;
   closing_ = true;
   Ref<Window> self = SelfRef(this);  // held until the Close event has run
@@ -411,12 +363,21 @@ void Window::_HandleCloseRequest() {
   }
 }
 
-QMainWindow* Window::_QtWindow() const { return widget_.get(); }
-QWidget* Window::_ContentArea() const { return widget_ ? widget_->content() : nullptr; }
+QWidget* Window::ContentArea(Badge<RectControl>) const {
+  return widget_ ? widget_->content() : nullptr;
+}
 
-void Window::_InstallMenuBar() {
+bool Window::IsActiveWindow(Badge<MenuItem>) const {
+  return widget_ && widget_.get() == QApplication::activeWindow();
+}
+
+void Window::PlaceControls(std::int64_t content_width, std::int64_t content_height) {
+  for (const auto& control : Controls()) control->ApplyLocks(content_width, content_height);
+}
+
+void Window::InstallMenuBar() {
   if (!widget_) return;
-  QMenuBar* qt_bar = _QtWindow()->menuBar();
+  QMenuBar* qt_bar = widget_->menuBar();
   qt_bar->clear();
   Ref<Object> app_object = _GetAppObject();
   auto app = CheckedCast<Application>(app_object);

@@ -21,6 +21,7 @@
 namespace {
 
 using fw::Ref;
+using fw::testing::WidgetOf;
 
 // A window with one control of each kind, each event recorded in the log.
 class ControlsWindow : public fw::Window {
@@ -77,9 +78,9 @@ class ControlsWindow : public fw::Window {
     return true;
   }
 
-  QLineEdit* TotalEdit() const { return qobject_cast<QLineEdit*>(total_->_Widget()); }
-  QComboBox* ModeCombo() const { return qobject_cast<QComboBox*>(mode_->_Widget()); }
-  QPushButton* ResetButton() const { return qobject_cast<QPushButton*>(reset_->_Widget()); }
+  QLineEdit* TotalEdit() const { return qobject_cast<QLineEdit*>(WidgetOf(*total_)); }
+  QComboBox* ModeCombo() const { return qobject_cast<QComboBox*>(WidgetOf(*mode_)); }
+  QPushButton* ResetButton() const { return qobject_cast<QPushButton*>(WidgetOf(*reset_)); }
 
   Ref<fw::TextField> total_, other_;
   Ref<fw::PopupMenu> mode_;
@@ -131,7 +132,7 @@ TEST(TextFieldTest, BezelMessageRoundsTheFieldAndSquaresItAgain) {
   fw::objc_msgSend(handle, selector, 1);
   EXPECT_TRUE(window->TotalEdit()->styleSheet().contains(QStringLiteral("border-radius")));
   EXPECT_EQ(window->TotalEdit()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-  EXPECT_EQ(window->other_->_Widget()->styleSheet(), QString()) << "only the receiver changes";
+  EXPECT_EQ(WidgetOf(*window->other_)->styleSheet(), QString()) << "only the receiver changes";
 
   fw::objc_msgSend(handle, selector, 0);
   EXPECT_FALSE(window->TotalEdit()->styleSheet().contains(QStringLiteral("border-radius")));
@@ -267,7 +268,7 @@ TEST(CanvasTest, PaintGetsAGraphicsOfTheCanvasSizeAndTheAreasToRedraw) {
     sw_test::RuntimeScope scope;
     auto window = OpenControlsWindow();
 
-    window->chart_->_Widget()->grab(c.area);
+    WidgetOf(*window->chart_)->grab(c.area);
 
     ASSERT_EQ(window->log, Log{"Paint"});
     ASSERT_TRUE(window->painted);
@@ -287,8 +288,8 @@ TEST(CanvasTest, MouseDownGetsThePointInCanvasCoordinates) {
   sw_test::RuntimeScope scope;
   auto window = OpenControlsWindow();
 
-  QTest::mousePress(window->chart_->_Widget(), Qt::LeftButton, {}, QPoint(15, 25));
-  QTest::mouseRelease(window->chart_->_Widget(), Qt::LeftButton, {}, QPoint(15, 25));
+  QTest::mousePress(WidgetOf(*window->chart_), Qt::LeftButton, {}, QPoint(15, 25));
+  QTest::mouseRelease(WidgetOf(*window->chart_), Qt::LeftButton, {}, QPoint(15, 25));
 
   EXPECT_EQ(window->log, Log{"MouseDown 15,25"});
 }

@@ -51,7 +51,7 @@ bool Traced(const std::string& prefix) { return IndexOf(prefix) >= 0; }
 void CloseGradingWindow() {
   auto windows = fw::OpenWindows();
   ASSERT_EQ(windows.size(), 1u);
-  windows.front()->_QtWindow()->close();  // as the window's close button does
+  fw::testing::QtWindowOf(*windows.front())->close();  // as the window's close button does
 }
 
 TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {

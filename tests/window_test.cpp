@@ -22,6 +22,10 @@
 
 namespace {
 
+using fw::testing::ContentAreaOf;
+using fw::testing::QtWindowOf;
+using fw::testing::WidgetOf;
+
 class Plain : public fw::Window {
  public:
   static constexpr const char* kClassName = "Plain";
@@ -134,16 +138,16 @@ TEST(Label, LabelForNamesAFieldAndDescribesAResultWhateverTheCreationOrder) {
     return fw::CheckedCast<fw::RectControl>(window->_ControlByName(name));
   };
   auto label = [&](const char* name) { return fw::CheckedCast<fw::Label>(control(name)); };
-  QWidget* field = control("Field")->_Widget();
-  QWidget* result = control("Result")->_Widget();
+  QWidget* field = WidgetOf(*control("Field"));
+  QWidget* result = WidgetOf(*control("Result"));
 
   Heard heard = HeardOf(field);
   EXPECT_EQ(heard.name, "Total Points") << "the caption's words, without its colon";
-  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{control("FieldCaption")->_Widget()});
+  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{WidgetOf(*control("FieldCaption"))});
   heard = HeardOf(result);
   EXPECT_EQ(heard.name, "97%") << "a result is known by its value";
   EXPECT_EQ(heard.description, "Score");
-  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{control("ResultCaption")->_Widget()});
+  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{WidgetOf(*control("ResultCaption"))});
 
   // A caption's new words follow it to what it captions.
   label("FieldCaption")->SetText("Maximum:");
@@ -161,7 +165,7 @@ TEST(Label, LabelForNamesAFieldAndDescribesAResultWhateverTheCreationOrder) {
   fw::_SetProperties(label("ResultCaption"), {{"LabelFor", "Field"}});
   EXPECT_EQ(HeardOf(result).description, "");
   EXPECT_TRUE(HeardOf(result).labelled_by.empty());
-  EXPECT_EQ(qobject_cast<QLabel*>(control("ResultCaption")->_Widget())->buddy(), field);
+  EXPECT_EQ(qobject_cast<QLabel*>(WidgetOf(*control("ResultCaption")))->buddy(), field);
 }
 
 TEST(Label, LabelForAControlThatIsNotThereIsRefusedByName) {
@@ -219,19 +223,19 @@ TEST(Window, ContentAreaHasTheDesignSizeBesideTheMenuBar) {
   sw_test::RuntimeScope scope;
   auto window = fw::New<Plain>();
   window->Constructor();
-  auto* qt_window = window->_QtWindow();
+  auto* qt_window = QtWindowOf(*window);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(qt_window));
-  EXPECT_EQ(window->_ContentArea()->size(), QSize(300, 200));
+  EXPECT_EQ(ContentAreaOf(*window)->size(), QSize(300, 200));
   EXPECT_EQ(qt_window->windowTitle(), "Plain");
   auto label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
-  EXPECT_EQ(label->_Widget()->geometry(), QRect(10, 20, 100, 20));
+  EXPECT_EQ(WidgetOf(*label)->geometry(), QRect(10, 20, 100, 20));
 }
 
 TEST(Window, ImplicitInstanceIsReusedUntilClosed) {
   sw_test::RuntimeScope scope;
   auto first = fw::ImplicitInstance<Plain>("Plain.Plain");
   EXPECT_EQ(fw::ImplicitInstance<Plain>("Plain.Plain").get(), first.get());
-  first->_QtWindow()->close();
+  QtWindowOf(*first)->close();
   EXPECT_EQ(first->closes, 1);
   EXPECT_FALSE(fw::_GetImplicitWindow("Plain.Plain"));
   auto second = fw::ImplicitInstance<Plain>("Plain.Plain");
@@ -255,9 +259,9 @@ TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
   sw_test::RuntimeScope scope;
   auto window = fw::New<Plain>();
   window->Constructor();
-  QApplication::setActiveWindow(window->_QtWindow());
+  QApplication::setActiveWindow(QtWindowOf(*window));
   auto button = [&](const char* name) {
-    return fw::CheckedCast<fw::PushButton>(window->_ControlByName(name))->_Widget();
+    return WidgetOf(*fw::CheckedCast<fw::PushButton>(window->_ControlByName(name)));
   };
   button("First")->setFocus(Qt::OtherFocusReason);
   for (const char* next : {"Second", "Third"}) {
@@ -274,7 +278,7 @@ TEST(Label, ALineTooLongForItsBoxShowsWholeInASmallerSize) {
   // The rows and the rightmost column that the label's text inks.
   auto ink = [&](const std::string& text) {
     label->SetText(text);
-    const QImage image = label->_Widget()->grab().toImage();
+    const QImage image = WidgetOf(*label)->grab().toImage();
     int rows = 0, right = -1;
     for (int y = 0; y < image.height(); ++y) {
       bool row_inked = false;
@@ -305,7 +309,7 @@ TEST(Window, AControlHeldPastItsWindowIsHarmless) {
     window->Close();
   }
   QCoreApplication::processEvents();  // the framework lets go of the closed window
-  EXPECT_EQ(label->_Widget(), nullptr);
+  EXPECT_EQ(WidgetOf(*label), nullptr);
   label->SetText("still here");
   EXPECT_EQ(label->Text(), "still here");
 }
