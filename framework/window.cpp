@@ -3,76 +3,16 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPalette>
-#include <QStyle>
 #include <algorithm>
-#include <cmath>
 
 #include "framework/control.h"
+#include "framework/design_palette.h"
 #include "framework/internal.h"
 #include "framework/menu.h"
 #include "framework/qt_support.h"
 #include "framework/window_widget.h"
 
 namespace fw {
-
-namespace {
-
-// The framework's hold on open windows (front-most first) and on windows closed but not yet let
-// go of: a window is released after the event that closed it has returned.
-std::vector<Ref<Window>>& Held() {
-  static std::vector<Ref<Window>> held;
-  return held;
-}
-std::vector<Ref<Window>>& Closed() {
-  static std::vector<Ref<Window>> closed;
-  return closed;
-}
-
-void Forget(Window* window) {
-  auto& held = Held();
-  auto it =
-      std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
-  if (it == held.end()) return;
-  Closed().push_back(*it);
-  held.erase(it);
-  if (auto* app = internal::QtApplication()) {
-    QMetaObject::invokeMethod(
-        app, [] { internal::ReleaseClosedWindows(); }, Qt::QueuedConnection);
-  }
-}
-
-// The relative luminance of a colour as contrast ratios count it (sRGB, 0 to 1).
-double Luminance(const QColor& colour) {
-  auto linear = [](double c) {
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
-}
-
-// A dark scheme writes light text on a dark ground.
-bool IsDark(const QPalette& palette) {
-  return Luminance(palette.color(QPalette::Window)) <
-         Luminance(palette.color(QPalette::WindowText));
-}
-
-// The designs' colours (black captions, grey bars, the coloured results) were chosen for a light
-// window. On a dark desktop a designed content area gets the style's own light palette, keeping
-// the desktop's selection colours; on a light one it takes the desktop's palette as it is.
-QPalette DesignPalette() {
-  const QPalette desktop = QApplication::palette();
-  if (!IsDark(desktop)) return QPalette();  // nothing of its own: every role inherited
-  QPalette light = QApplication::style()->standardPalette();
-  if (IsDark(light)) light = QPalette(QColor(239, 239, 239));
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-      light.setBrush(group, role, desktop.brush(group, role));
-    }
-  }
-  return light;
-}
-
-}  // namespace
 
 Window::Window() {
   RegisterProperty("Width", &Window::Width, &Window::SetWidth);
@@ -115,7 +55,7 @@ void Window::Constructor() {
   ApplyWindowFlags();
   ApplyBackground();
   open_ = true;
-  Held().insert(Held().begin(), SelfRef(this));
+  internal::HoldWindow(SelfRef(this));
   try {
     constructing_ = true;
     auto raise = [this](const char* event) {
@@ -140,7 +80,7 @@ void Window::Constructor() {
   } catch (...) {
     constructing_ = false;
     open_ = false;
-    Forget(this);
+    internal::ForgetWindow(this);
     if (widget_) widget_->hide();
     throw;
   }
@@ -309,10 +249,7 @@ void Window::SetVisible(bool v) {
     }
     widget_->raise();
     widget_->activateWindow();
-    auto& held = Held();
-    auto it =
-        std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == this; });
-    if (it != held.end()) std::rotate(held.begin(), it, it + 1);
+    internal::BringWindowToFront(this);
   } else {
     widget_->hide();
   }
@@ -331,12 +268,12 @@ void Window::SetBackColor(Color c) {
 void Window::ApplyBackground() {
   if (!widget_) return;
   QWidget* content = widget_->content();
-  QPalette palette = DesignPalette();
+  QPalette palette = internal::DesignPalette();
   if (has_back_color_) {
     const Color c = back_color_;
     palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue, 255 - c.alpha));
   }
-  content->setAutoFillBackground(has_back_color_ || IsDark(QApplication::palette()));
+  content->setAutoFillBackground(has_back_color_ || internal::IsDark(QApplication::palette()));
   content->setPalette(palette);
 }
 
@@ -357,7 +294,7 @@ void Window::HandleCloseRequest() {
   closing_ = true;
   Ref<Window> self = SelfRef(this);  // held until the Close event has run
   open_ = false;
-  Forget(this);
+  internal::ForgetWindow(this);
   if (description_) {
     if (const auto* implementation = description_->Event("Close")) (*implementation)(*this);
   }
@@ -399,38 +336,5 @@ void Window::InstallMenuBar() {
   qt_bar->show();
   ApplySizeLimits();
 }
-
-Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
-  FaultPoint("_GetImplicitWindow");
-  for (const Ref<Window>& window : Held()) {
-    if (window->IsOpen() && window->IsImplicitInstance() && window->Description() &&
-        window->Description()->qualified_name == qualified_name) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-std::vector<Ref<Window>> OpenWindows() {
-  std::vector<Ref<Window>> result;
-  for (const auto& window : Held()) {
-    if (window->IsOpen()) result.push_back(window);
-  }
-  return result;
-}
-
-namespace internal {
-void ReleaseClosedWindows() {
-  auto closed = std::move(Closed());
-  Closed().clear();
-  closed.clear();
-}
-void ReleaseAllWindows() {
-  auto held = std::move(Held());
-  Held().clear();
-  held.clear();
-  ReleaseClosedWindows();
-}
-}  // namespace internal
 
 }  // namespace fw
