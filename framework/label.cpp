@@ -1,32 +1,16 @@
 #include "framework/label.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "framework/qt_support.h"
 #include "framework/window.h"
 
 namespace fw {
-
-namespace qt {
-QFont DesignFont(const std::string& family, double size, bool bold, bool italic, bool underline) {
-  QFont font = QApplication::font();
-  if (!family.empty() && family != "System") font.setFamily(ToQ(family));
-  // Designs place text in pixel boxes drawn at 72 points to the inch: a point of TextSize is one
-  // pixel, so that text fits the box it was designed for on any screen's resolution.
-  if (size > 0) font.setPixelSize(static_cast<int>(std::lround(size)));
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
-}
-}  // namespace qt
 
 namespace internal {
 

@@ -1,7 +1,8 @@
 // Test-only hooks into the framework: named fault points, a trace of the framework operations
 // that the program calls, a callback when the event loop starts, the reports of exceptions, URLs
-// caught before they reach the desktop, the message boxes on screen, the resource folders, and the
-// Qt objects behind the framework's own, which only the framework and these functions can reach.
+// caught before they reach the desktop, the message boxes on screen, the resource folders, the
+// version that start-up told the runtime, and the Qt objects behind the framework's own, which
+// only the framework and these functions can reach.
 //
 // Each named operation checks its fault point on entry: FailNext("_RuntimeRun") makes the next
 // call of _RuntimeRun raise a RuntimeException, as a real failure there would.

@@ -14,13 +14,13 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/badge.h"
 #include "framework/control.h"
 #include "framework/runtime.h"
 #include "framework/value.h"
