@@ -18,11 +18,11 @@ int ScorewrightMain() {
 }
 
 void _Main() {
-  std::exception_ptr pending = fw::_RuntimeTakePendingException();
+  std::exception_ptr pending = fw::RuntimeTakePendingException();
   if (!pending) {
     try {
       fw::_RuntimeSetExceptionHelper(&_CallFunctionWithExceptionHandling);
-      fw::_RuntimeSetFrameworkVersion(2019.011);
+      fw::RuntimeSetFrameworkVersion(2019.011);
       _EarlyStartup();
       fw::_RunFrameworkInitialization(&_LateStartup);
       fw::_RuntimeRun();

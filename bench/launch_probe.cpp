@@ -2,7 +2,6 @@
 // every probe reports it (bench/probe_report.h).
 #include <QMainWindow>
 #include <QTest>
-
 #include <cstdio>
 #include <cstring>
 
@@ -22,7 +21,7 @@ int main(int argc, char** argv) {
       fw::Quit(2);
       return;
     }
-    if (QTest::qWaitForWindowExposed(window->_QtWindow())) sw_bench::ReportExposed();
+    if (QTest::qWaitForWindowExposed(fw::testing::QtWindowOf(*window))) sw_bench::ReportExposed();
     window->Close();
   });
   const int result = ScorewrightMain();

@@ -113,13 +113,13 @@ void RunKeystrokes(benchmark::State& state, const std::string& mode, QWidget* wi
 
 void BM_Keystroke_Program(benchmark::State& state) {
   auto window = Program().window();
-  RunKeystrokes(state, "program", window->_QtWindow(), window->LabBox()->_View()->viewport(), [] {
+  RunKeystrokes(state, "program", fw::testing::QtWindowOf(*window), fw::testing::ViewOf(*window->LabBox())->viewport(), [] {
     auto box = Program().window()->LabBox();
     box->EditCell(0, 1);
     auto cell = box->ActiveCell();
     if (!cell) return static_cast<QLineEdit*>(nullptr);
     cell->SelectAll();
-    return cell->_Editor();
+    return fw::testing::EditorOf(*cell);
   });
 }
 BENCHMARK(BM_Keystroke_Program)
@@ -156,7 +156,7 @@ BENCHMARK(BM_Recalculate)
 // The whole window painted anew, every control, for comparison with the partial repaint above.
 void BM_Repaint(benchmark::State& state) {
   auto window = Program().window();
-  for (auto _ : state) window->_QtWindow()->repaint();
+  for (auto _ : state) fw::testing::QtWindowOf(*window)->repaint();
 }
 BENCHMARK(BM_Repaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 

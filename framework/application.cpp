@@ -1,8 +1,8 @@
 #include "framework/application.h"
 
+#include "framework/internal.h"
 #include "framework/menu.h"
 #include "framework/runtime.h"
-#include "framework/internal.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -42,7 +42,7 @@ void Application::SetMenuBar(Ref<fw::MenuBar> bar) {
   FaultPoint("Application.MenuBar");
   TracePoint("Application.MenuBar");
   menu_bar_ = std::move(bar);
-  for (const Ref<Window>& window : OpenWindows()) window->_InstallMenuBar();
+  for (const Ref<Window>& window : OpenWindows()) window->MenuBarChanged(Badge<Application>());
 }
 
 const MenuHandler* Application::MenuHandlerFor(const std::string& item_name) const {

@@ -7,7 +7,7 @@
 
 namespace fw {
 
-namespace {
+namespace internal {
 
 class CanvasWidget : public QWidget {
  public:
@@ -32,12 +32,12 @@ class CanvasWidget : public QWidget {
     CallFromQt([&] {
       auto g = New<Graphics>(&painter, width(), height());
       try {
-        owner_->_RaisePaint(g, areas);
+        owner_->RaisePaint(g, areas);
       } catch (...) {
-        g->_Invalidate();
+        g->EndPaint();
         throw;
       }
-      g->_Invalidate();
+      g->EndPaint();
     });
   }
 
@@ -45,7 +45,7 @@ class CanvasWidget : public QWidget {
     bool handled = false;
     if (owner_) {
       const QPoint p = event->position().toPoint();
-      CallFromQt([&] { handled = owner_->_RaiseMouseDown(p.x(), p.y()); });
+      CallFromQt([&] { handled = owner_->RaiseMouseDown(p.x(), p.y()); });
     }
     if (!handled) QWidget::mousePressEvent(event);
   }
@@ -59,7 +59,7 @@ class CanvasWidget : public QWidget {
   Canvas* owner_;
 };
 
-}  // namespace
+}  // namespace internal
 
 Canvas::Canvas() {
   RegisterProperty("AcceptFocus", &Canvas::AcceptFocus, &Canvas::SetAcceptFocus);
@@ -73,10 +73,10 @@ Canvas::Canvas() {
 }
 
 Canvas::~Canvas() {
-  if (auto* w = static_cast<CanvasWidget*>(_Widget())) w->Detach();
+  if (auto* w = static_cast<internal::CanvasWidget*>(QtWidget())) w->Detach();
 }
 
-QWidget* Canvas::CreateWidget(QWidget* parent) { return new CanvasWidget(this, parent); }
+QWidget* Canvas::CreateWidget(QWidget* parent) { return new internal::CanvasWidget(this, parent); }
 
 void Canvas::Constructor() {
   RectControl::Constructor();
@@ -85,7 +85,8 @@ void Canvas::Constructor() {
 
 void Canvas::SetAcceptFocus(bool v) {
   accept_focus_ = v;
-  if (auto* w = _Widget()) w->setFocusPolicy(v && TabStop() ? Qt::StrongFocus : v ? Qt::ClickFocus : Qt::NoFocus);
+  if (auto* w = QtWidget())
+    w->setFocusPolicy(v && TabStop() ? Qt::StrongFocus : v ? Qt::ClickFocus : Qt::NoFocus);
 }
 
 void Canvas::SetEraseBackground(bool v) {
@@ -95,17 +96,18 @@ void Canvas::SetEraseBackground(bool v) {
 
 void Canvas::Invalidate() {
   CheckUIThread();
-  if (auto* w = _Widget()) w->update();
+  if (auto* w = QtWidget()) w->update();
 }
 
-void Canvas::_RaiseOpen() { RaiseEvent<void, Ref<Canvas>>("Open", SelfRef(this)); }
+void Canvas::RaiseOpen() { RaiseEvent<void, Ref<Canvas>>("Open", SelfRef(this)); }
 
-void Canvas::_RaisePaint(const Ref<Graphics>& g, const std::vector<Rect>& areas) {
+void Canvas::RaisePaint(const Ref<Graphics>& g, const std::vector<Rect>& areas) {
   RaiseEvent<void, Ref<Canvas>, Ref<Graphics>, std::vector<Rect>>("Paint", SelfRef(this), g, areas);
 }
 
-bool Canvas::_RaiseMouseDown(std::int64_t x, std::int64_t y) {
-  return RaiseEvent<bool, Ref<Canvas>, std::int64_t, std::int64_t>("MouseDown", SelfRef(this), x, y);
+bool Canvas::RaiseMouseDown(std::int64_t x, std::int64_t y) {
+  return RaiseEvent<bool, Ref<Canvas>, std::int64_t, std::int64_t>("MouseDown", SelfRef(this), x,
+                                                                   y);
 }
 
 }  // namespace fw

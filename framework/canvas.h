@@ -1,6 +1,9 @@
 // Canvas: an area that the program draws in its Paint event, which gets a Graphics of the
 // canvas's size and the rectangles to redraw, in canvas coordinates. Unless Transparent, the
 // canvas first fills those rectangles with the window's background when EraseBackground is set.
+//
+// Events: Open ( Canvas ); Paint ( Canvas, Graphics, Rect() ); MouseDown ( Canvas, Integer,
+// Integer ) as Boolean.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +13,10 @@
 #include "framework/graphics.h"
 
 namespace fw {
+
+namespace internal {
+class CanvasWidget;
+}  // namespace internal
 
 class Canvas : public RectControl {
  public:
@@ -34,16 +41,16 @@ class Canvas : public RectControl {
   // Schedules a Paint of the whole canvas.
   void Invalidate();
 
-  // Events: Open ( Canvas ); Paint ( Canvas, Graphics, Rect() );
-  // MouseDown ( Canvas, Integer, Integer ) as Boolean.
-  void _RaiseOpen() override;
-  void _RaisePaint(const Ref<Graphics>& g, const std::vector<Rect>& areas);
-  bool _RaiseMouseDown(std::int64_t x, std::int64_t y);
-
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  friend class internal::CanvasWidget;
+
+  void RaiseOpen() override;
+  void RaisePaint(const Ref<Graphics>& g, const std::vector<Rect>& areas);
+  bool RaiseMouseDown(std::int64_t x, std::int64_t y);
+
   bool accept_focus_ = false, accept_tabs_ = false, use_focus_ring_ = true;
   bool double_buffer_ = false, erase_background_ = true;
 };

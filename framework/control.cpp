@@ -36,7 +36,7 @@ struct RectControl::WidgetHandle {
   QPointer<QWidget> widget;
 };
 
-QWidget* RectControl::_Widget() const { return widget_->widget.data(); }
+QWidget* RectControl::QtWidget() const { return widget_->widget.data(); }
 
 RectControl::RectControl() : widget_(std::make_unique<WidgetHandle>()) {
   RegisterProperty("Left", &RectControl::Left, &RectControl::SetLeft);
@@ -59,15 +59,15 @@ RectControl::RectControl() : widget_(std::make_unique<WidgetHandle>()) {
 
 RectControl::~RectControl() {
   // The window's content area owns the widget; a control that never joined a window owns it.
-  if (QWidget* widget = _Widget(); widget && !widget->parent()) delete widget;
+  if (QWidget* widget = QtWidget(); widget && !widget->parent()) delete widget;
 }
 
 void RectControl::Constructor() {
   CheckUIThread();
   FaultPoint("RectControl.Constructor");
-  if (_Widget()) throw UnsupportedOperationException(ClassName() + " is constructed already");
-  Window* window = _Owner();
-  QWidget* parent = window ? window->_ContentArea() : nullptr;
+  if (QtWidget()) throw UnsupportedOperationException(ClassName() + " is constructed already");
+  Window* window = Owner();
+  QWidget* parent = window ? window->ContentArea(Badge<RectControl>()) : nullptr;
   QWidget* widget = CreateWidget(parent);
   widget_->widget = widget;
   widget->show();
@@ -76,12 +76,12 @@ void RectControl::Constructor() {
 }
 
 void RectControl::UpdateGeometry() {
-  QWidget* widget = _Widget();
+  QWidget* widget = QtWidget();
   if (!widget) return;
   // Positions are window coordinates, also for a control that lies inside another.
   int x = static_cast<int>(left_), y = static_cast<int>(top_);
-  if (!initial_parent_.empty() && _Owner()) {
-    if (auto parent = CheckedCast<RectControl>(_Owner()->_ControlByName(initial_parent_))) {
+  if (!initial_parent_.empty() && Owner()) {
+    if (auto parent = CheckedCast<RectControl>(Owner()->_ControlByName(initial_parent_))) {
       x -= static_cast<int>(parent->Left());
       y -= static_cast<int>(parent->Top());
     }
@@ -110,24 +110,24 @@ void RectControl::SetHeight(std::int64_t v) {
 
 void RectControl::SetTabStop(bool v) {
   tab_stop_ = v;
-  if (QWidget* widget = _Widget(); widget && !v) widget->setFocusPolicy(Qt::NoFocus);
+  if (QWidget* widget = QtWidget(); widget && !v) widget->setFocusPolicy(Qt::NoFocus);
 }
 
-bool RectControl::Enabled() const { return _Widget() ? _Widget()->isEnabled() : true; }
+bool RectControl::Enabled() const { return QtWidget() ? QtWidget()->isEnabled() : true; }
 void RectControl::SetEnabled(bool v) {
-  if (QWidget* widget = _Widget()) widget->setEnabled(v);
+  if (QWidget* widget = QtWidget()) widget->setEnabled(v);
 }
 
 void RectControl::SetVisible(bool v) {
   visible_ = v;
-  if (QWidget* widget = _Widget()) widget->setVisible(v);
+  if (QWidget* widget = QtWidget()) widget->setVisible(v);
 }
 
 std::string RectControl::HelpTag() const {
-  return _Widget() ? _Widget()->toolTip().toStdString() : std::string();
+  return QtWidget() ? QtWidget()->toolTip().toStdString() : std::string();
 }
 void RectControl::SetHelpTag(const std::string& tag) {
-  if (QWidget* widget = _Widget()) widget->setToolTip(QString::fromStdString(tag));
+  if (QWidget* widget = QtWidget()) widget->setToolTip(QString::fromStdString(tag));
 }
 
 void RectControl::SetInitialParent(const std::string& parent) {
@@ -135,15 +135,15 @@ void RectControl::SetInitialParent(const std::string& parent) {
     initial_parent_.clear();
     return;
   }
-  if (!_Owner()) throw NilObjectException(ClassName() + " " + Name() + " belongs to no window");
-  auto control = CheckedCast<RectControl>(_Owner()->_ControlByName(parent));
+  if (!Owner()) throw NilObjectException(ClassName() + " " + Name() + " belongs to no window");
+  auto control = CheckedCast<RectControl>(Owner()->_ControlByName(parent));
   if (!control) {
     throw KeyNotFoundException(ClassName() + " " + Name() + ": no control named " + parent +
                                " to lie in");
   }
   initial_parent_ = parent;
-  if (QWidget* widget = _Widget()) {
-    widget->setParent(control->_Widget());
+  if (QWidget* widget = QtWidget()) {
+    widget->setParent(control->QtWidget());
     widget->show();
   }
   UpdateGeometry();
@@ -154,13 +154,13 @@ void RectControl::SetAccessibleName(const std::string& name) {
   ApplyAccessibleText();
 }
 
-void RectControl::_SetCaption(const std::string& caption) {
+void RectControl::SetCaption(Badge<Label>, const std::string& caption) {
   caption_ = caption;
   ApplyAccessibleText();
 }
 
 void RectControl::ApplyAccessibleText() {
-  QWidget* widget = _Widget();
+  QWidget* widget = QtWidget();
   if (!widget) return;
   // A caption ends in a colon where it stands before its field; the field is called by its words.
   QString caption = qt::ToQ(caption_).trimmed();
@@ -174,12 +174,12 @@ void RectControl::ApplyAccessibleText() {
   widget->setAccessibleName(name);
 }
 
-void RectControl::_RecordDesignPlace(std::int64_t content_width, std::int64_t content_height) {
+void RectControl::RecordDesignPlace(std::int64_t content_width, std::int64_t content_height) {
   right_gap_ = content_width - (left_ + width_);
   bottom_gap_ = content_height - (top_ + height_);
 }
 
-void RectControl::_ApplyLocks(std::int64_t content_width, std::int64_t content_height) {
+void RectControl::ApplyLocks(std::int64_t content_width, std::int64_t content_height) {
   if (lock_right_) {
     if (lock_left_) {
       width_ = content_width - right_gap_ - left_;

@@ -17,6 +17,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "framework/badge.h"
 #include "framework/runtime.h"
 #include "framework/value.h"
 
@@ -24,8 +25,8 @@ class QWidget;
 
 namespace fw {
 
+class Label;
 class Window;
-class Graphics;
 struct Rect {
   double left = 0, top = 0, width = 0, height = 0;
 };
@@ -92,18 +93,15 @@ class Control : public Designable {
   ~Control() override;
 
   const std::string& Name() const { return name_; }
-  Window* _Owner() const { return window_; }
-  void _SetWindow(Window* window) { window_ = window; }
-  void _SetName(const std::string& name) { name_ = name; }
 
   // Attaches a handler to one of the control's events.
   void AddHandler(const std::string& event, HandlerBinding handler);
   std::string EventSignature(const std::string& event) const;
 
-  // Raised by the window once it is built.
-  virtual void _RaiseOpen() = 0;
-
  protected:
+  // The window that made the control; nil for a control made without one.
+  Window* Owner() const { return window_; }
+
   template <class R, class... A>
   void DeclareEvent(const std::string& event) {
     events_[event] = Slot{SignatureText<R, A...>(), {}};
@@ -113,14 +111,22 @@ class Control : public Designable {
   R RaiseEvent(const std::string& event, A... args) {
     auto it = events_.find(event);
     if (it == events_.end() || !it->second.handler.has_value()) {
-      if constexpr (std::is_void_v<R>) return;
-      else return R();
+      if constexpr (std::is_void_v<R>)
+        return;
+      else
+        return R();
     }
     auto& f = std::any_cast<std::function<R(A...)>&>(it->second.handler);
     return f(std::move(args)...);
   }
 
  private:
+  // The window makes its controls, names them and raises their Open event once it is built.
+  friend class Window;
+  void SetWindow(Window* window) { window_ = window; }
+  void SetName(const std::string& name) { name_ = name; }
+  virtual void RaiseOpen() = 0;
+
   struct Slot {
     std::string signature;
     std::any handler;
@@ -178,20 +184,13 @@ class RectControl : public Control {
   // What the label that captions this control reads, from that label (Label.LabelFor). It names
   // the control, unless the control's own text names it (a label showing a result): then it
   // describes it.
-  void _SetCaption(const std::string& caption);
-  // Links the control to the other controls that its design values name, once every control of
-  // its window exists: a control may be created before the one it names.
-  virtual void _LinkToControls() {}
-
-  // The widget behind the control, for the framework's own use; nil once the window that held
-  // it has gone.
-  QWidget* _Widget() const;
-  // Places the control for a content area of that size, by its locks.
-  void _ApplyLocks(std::int64_t content_width, std::int64_t content_height);
-  void _RecordDesignPlace(std::int64_t content_width, std::int64_t content_height);
-  void _RaiseOpen() override {}
+  void SetCaption(Badge<Label>, const std::string& caption);
+  // The widget that the captioning label's widget has as its buddy.
+  QWidget* CaptionedWidget(Badge<Label>) const { return QtWidget(); }
 
  protected:
+  // The widget behind the control; nil once the window that held it has gone.
+  QWidget* QtWidget() const;
   // Makes the control's widget; called once by Constructor.
   virtual QWidget* CreateWidget(QWidget* parent) = 0;
   void UpdateGeometry();
@@ -199,6 +198,21 @@ class RectControl : public Control {
   virtual bool NamedByOwnText() const { return false; }
 
  private:
+  // The window links its controls to each other, places them, orders their tabbing and raises
+  // their Open event.
+  friend class Window;
+  friend class testing::Access;
+
+  // Links the control to the other controls that its design values name, once every control of
+  // its window exists: a control may be created before the one it names.
+  virtual void LinkToControls() {}
+  // Keeps the control's distances to the content area's edges as designed, for its locks.
+  void RecordDesignPlace(std::int64_t content_width, std::int64_t content_height);
+  // Places the control for a content area of that size, by its locks.
+  void ApplyLocks(std::int64_t content_width, std::int64_t content_height);
+  void RaiseOpen() override {}
+  void ApplyAccessibleText();
+
   struct WidgetHandle;
   std::unique_ptr<WidgetHandle> widget_;
   std::int64_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, tab_index_ = 0;
@@ -206,8 +220,6 @@ class RectControl : public Control {
   bool lock_left_ = true, lock_top_ = true, lock_right_ = false, lock_bottom_ = false;
   bool tab_stop_ = true, visible_ = true, transparent_ = false;
   std::string initial_parent_, accessible_name_, caption_;
-
-  void ApplyAccessibleText();
 };
 
 }  // namespace fw

@@ -52,7 +52,7 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, double x, double y, doub
                            double height, double source_x, double source_y, double source_width,
                            double source_height) {
   QPainter& painter = Painter();
-  const QImage& image = picture->_Image();
+  const QImage& image = picture->Image(Badge<Graphics>());
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter.drawImage(QRectF(x, y, width, height), image,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "framework/badge.h"
 #include "framework/object.h"
 #include "framework/value.h"
 
@@ -12,6 +13,11 @@ class QPainter;
 namespace fw {
 
 class Picture;
+
+namespace internal {
+class CanvasWidget;
+class CellDelegate;
+}  // namespace internal
 
 class Graphics : public Object {
  public:
@@ -33,10 +39,15 @@ class Graphics : public Object {
   void DrawPicture(const Ref<Picture>& picture, double x, double y, double width, double height,
                    double source_x, double source_y, double source_width, double source_height);
 
-  // The paint event is over: the painter is gone.
-  void _Invalidate() { painter_ = nullptr; }
-
  private:
+  // The paint events that hand a Graphics out end it when they return.
+  friend class internal::CanvasWidget;
+  friend class internal::CellDelegate;
+  friend class testing::Access;
+
+  // The paint event is over: the painter is gone.
+  void EndPaint() { painter_ = nullptr; }
+
   QPainter& Painter() const;
   QPainter* painter_;
   std::int64_t width_, height_;

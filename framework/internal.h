@@ -13,6 +13,7 @@ class QApplication;
 
 namespace fw {
 class MenuItem;
+class Window;
 }  // namespace fw
 
 namespace fw::internal {
@@ -30,7 +31,11 @@ void RunFinalizers();
 // error_report.cpp: the run's exception helper is forgotten when the run ends.
 void ForgetExceptionHelper();
 
-// window.cpp: the framework's hold on windows.
+// window_list.cpp: the framework's hold on windows. A window is held, front-most first, from its
+// construction until it closes; a closed window is let go of once the event loop turns.
+void HoldWindow(const Ref<Window>& window);
+void BringWindowToFront(Window* window);
+void ForgetWindow(Window* window);
 void ReleaseAllWindows();
 void ReleaseClosedWindows();
 

@@ -1,14 +1,11 @@
 #include "framework/label.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -17,21 +14,7 @@
 
 namespace fw {
 
-namespace qt {
-QFont DesignFont(const std::string& family, double size, bool bold, bool italic, bool underline) {
-  QFont font = QApplication::font();
-  if (!family.empty() && family != "System") font.setFamily(ToQ(family));
-  // Designs place text in pixel boxes drawn at 72 points to the inch: a point of TextSize is one
-  // pixel, so that text fits the box it was designed for on any screen's resolution.
-  if (size > 0) font.setPixelSize(static_cast<int>(std::lround(size)));
-  font.setBold(bold);
-  font.setItalic(italic);
-  font.setUnderline(underline);
-  return font;
-}
-}  // namespace qt
-
-namespace {
+namespace internal {
 
 class LabelWidget : public QLabel {
  public:
@@ -67,7 +50,7 @@ class LabelWidget : public QLabel {
   void mousePressEvent(QMouseEvent* event) override {
     bool handled = false;
     const QPoint p = event->position().toPoint();
-    CallFromQt([&] { handled = owner_->_RaiseMouseDown(p.x(), p.y()); });
+    CallFromQt([&] { handled = owner_->RaiseMouseDown(p.x(), p.y()); });
     if (!handled) QLabel::mousePressEvent(event);
   }
 
@@ -103,7 +86,7 @@ class LabelWidget : public QLabel {
   std::optional<Fit> fit_;
 };
 
-}  // namespace
+}  // namespace internal
 
 std::string CommandKeyName() {
 #ifdef Q_OS_MACOS
@@ -127,7 +110,7 @@ Label::Label() {
 }
 
 QWidget* Label::CreateWidget(QWidget* parent) {
-  auto* label = new LabelWidget(this, parent);
+  auto* label = new internal::LabelWidget(this, parent);
   return label;
 }
 
@@ -144,23 +127,23 @@ std::string Label::DisplayedText() const {
 void Label::SetText(const std::string& text) {
   CheckUIThread();
   text_ = text;
-  if (auto* w = static_cast<QLabel*>(_Widget())) w->setText(qt::ToQ(DisplayedText()));
-  if (auto captioned = captioned_.lock()) captioned->_SetCaption(DisplayedText());
+  if (auto* w = static_cast<QLabel*>(QtWidget())) w->setText(qt::ToQ(DisplayedText()));
+  if (auto captioned = captioned_.lock()) captioned->SetCaption(Badge<Label>(), DisplayedText());
 }
 
 void Label::SetLabelFor(const std::string& name) {
   label_for_ = name;
   // While the window is being built, the control named may not exist yet: the window links every
   // control once it has made the last. A label without a widget has lost its window.
-  Window* window = _Owner();
-  if (_Widget() && window && window->_ControlsCreated()) _LinkToControls();
+  Window* window = Owner();
+  if (QtWidget() && window && window->ControlsCreated(Badge<Label>())) LinkToControls();
 }
 
-void Label::_LinkToControls() {
+void Label::LinkToControls() {
   if (label_for_.empty() && captioned_.expired()) return;
   Ref<RectControl> target;
   if (!label_for_.empty()) {
-    if (Window* window = _Owner()) {
+    if (Window* window = Owner()) {
       target = CheckedCast<RectControl>(window->_ControlByName(label_for_));
     }
     if (!target || target.get() == this) {
@@ -169,16 +152,18 @@ void Label::_LinkToControls() {
     }
   }
   if (auto earlier = captioned_.lock(); earlier && earlier != target.shared()) {
-    earlier->_SetCaption("");
+    earlier->SetCaption(Badge<Label>(), "");
   }
   captioned_ = target.shared();
   // Qt's accessibility reports a label's buddy as the control that the label labels.
-  if (auto* w = static_cast<QLabel*>(_Widget())) w->setBuddy(target ? target->_Widget() : nullptr);
-  if (target) target->_SetCaption(DisplayedText());
+  if (auto* w = static_cast<QLabel*>(QtWidget())) {
+    w->setBuddy(target ? target->CaptionedWidget(Badge<Label>()) : nullptr);
+  }
+  if (target) target->SetCaption(Badge<Label>(), DisplayedText());
 }
 
 void Label::ApplyAlignment() {
-  auto* w = static_cast<QLabel*>(_Widget());
+  auto* w = static_cast<QLabel*>(QtWidget());
   if (!w) return;
   Qt::Alignment horizontal = align_ == 1   ? Qt::AlignHCenter
                              : align_ == 2 ? Qt::AlignRight
@@ -189,7 +174,7 @@ void Label::ApplyAlignment() {
 
 void Label::SetTextColor(Color c) {
   color_ = c;
-  if (auto* w = _Widget()) {
+  if (auto* w = QtWidget()) {
     QPalette palette = w->palette();
     palette.setColor(QPalette::WindowText, qt::ToQ(c));
     palette.setColor(QPalette::Text, qt::ToQ(c));
@@ -197,7 +182,8 @@ void Label::SetTextColor(Color c) {
   }
 }
 void Label::SetTextAlign(std::int64_t align) {
-  if (align < 0 || align > 3) throw OutOfBoundsException("Label.TextAlign " + std::to_string(align) + " is not 0 to 3");
+  if (align < 0 || align > 3)
+    throw OutOfBoundsException("Label.TextAlign " + std::to_string(align) + " is not 0 to 3");
   align_ = align;
   ApplyAlignment();
 }
@@ -207,14 +193,14 @@ void Label::SetMultiLine(bool v) {
 }
 void Label::SetSelectable(bool v) {
   selectable_ = v;
-  if (auto* w = static_cast<QLabel*>(_Widget())) {
+  if (auto* w = static_cast<QLabel*>(QtWidget())) {
     w->setTextInteractionFlags(v ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
   }
 }
 
-void Label::_RaiseOpen() { RaiseEvent<void, Ref<Label>>("Open", SelfRef(this)); }
+void Label::RaiseOpen() { RaiseEvent<void, Ref<Label>>("Open", SelfRef(this)); }
 
-bool Label::_RaiseMouseDown(std::int64_t x, std::int64_t y) {
+bool Label::RaiseMouseDown(std::int64_t x, std::int64_t y) {
   return RaiseEvent<bool, Ref<Label>, std::int64_t, std::int64_t>("MouseDown", SelfRef(this), x, y);
 }
 

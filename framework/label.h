@@ -1,5 +1,7 @@
 // Label: a line or a block of text on the window. It draws no background of its own, so a label
 // that lies on a coloured bar shows the bar behind its text.
+//
+// Events: Open ( Label ); MouseDown ( Label, Integer, Integer ) as Boolean.
 #pragma once
 
 #include <memory>
@@ -8,6 +10,10 @@
 #include "framework/text_control.h"
 
 namespace fw {
+
+namespace internal {
+class LabelWidget;
+}  // namespace internal
 
 class Label : public TextControl {
  public:
@@ -36,17 +42,17 @@ class Label : public TextControl {
   // reader then knows that control by the label's words, also after the label's text changes.
   const std::string& LabelFor() const { return label_for_; }
   void SetLabelFor(const std::string& name);
-  void _LinkToControls() override;
-
-  // Events: Open ( Label ); MouseDown ( Label, Integer, Integer ) as Boolean.
-  void _RaiseOpen() override;
-  bool _RaiseMouseDown(std::int64_t x, std::int64_t y);
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
   bool NamedByOwnText() const override { return true; }
 
  private:
+  friend class internal::LabelWidget;
+
+  void LinkToControls() override;
+  void RaiseOpen() override;
+  bool RaiseMouseDown(std::int64_t x, std::int64_t y);
   void ApplyAlignment();
   std::string text_, data_source_, data_field_, label_for_;
   std::weak_ptr<RectControl> captioned_;
@@ -55,7 +61,7 @@ class Label : public TextControl {
   Color color_{0, 0, 0, 0};
 };
 
-// Resolves a design font: "System" at size 0 is the desktop's default font.
+// The name of this platform's command key, which a label shows for U+F8FF: "Ctrl" here.
 std::string CommandKeyName();
 
 }  // namespace fw

@@ -17,7 +17,8 @@ using internal::CellModel;
 using internal::kTextAreaType;
 using internal::ListView;
 
-TextEdit::TextEdit(std::unique_ptr<Link> link) : link_(std::move(link)) {}
+TextEdit::TextEdit(Badge<internal::CellDelegate>, std::unique_ptr<Link> link)
+    : link_(std::move(link)) {}
 TextEdit::~TextEdit() = default;
 
 QLineEdit& TextEdit::Editor() const {
@@ -26,9 +27,7 @@ QLineEdit& TextEdit::Editor() const {
   return *link_->editor;
 }
 
-QLineEdit* TextEdit::_Editor() const { return link_ ? link_->editor.data() : nullptr; }
-
-void TextEdit::_Invalidate() {
+void TextEdit::EndEdit() {
   if (link_) {
     link_->editor = nullptr;
     link_->store = nullptr;
@@ -134,8 +133,6 @@ QWidget* Listbox::CreateWidget(QWidget* parent) {
   SetDropIndicatorVisible(drop_indicator_visible_);
   return view;
 }
-
-QTableView* Listbox::_View() const { return parts_->view; }
 
 void Listbox::CheckRow(const char* operation, std::int64_t row) const {
   if (row < 0 || row >= ListCount()) {
@@ -250,14 +247,14 @@ Ref<TextEdit> Listbox::ActiveCell() const {
   return parts_->delegate ? parts_->delegate->ActiveText() : nullptr;
 }
 
-void Listbox::_StoreEditedText(std::int64_t row, std::int64_t column, const std::string& text) {
+void Listbox::StoreEditedText(std::int64_t row, std::int64_t column, const std::string& text) {
   if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount()) return;
   parts_->model->StoreText(static_cast<int>(row), static_cast<int>(column), text);
 }
 
-void Listbox::_HeadingClicked(std::int64_t column) {
+void Listbox::HeadingClicked(std::int64_t column) {
   if (column < 0 || column >= ColumnCount()) return;
-  if (!_RaiseSortColumn(column)) {
+  if (!RaiseSortColumn(column)) {
     parts_->model->SortBy(static_cast<int>(column));
     heading_index_ = column;
   }
@@ -265,33 +262,31 @@ void Listbox::_HeadingClicked(std::int64_t column) {
   ApplyHeading();
 }
 
-void Listbox::_RaiseOpen() {
-  RaiseEvent<void, Ref<Listbox>>("Open", SelfRef(this));
-}
+void Listbox::RaiseOpen() { RaiseEvent<void, Ref<Listbox>>("Open", SelfRef(this)); }
 
-bool Listbox::_RaiseCellClick(std::int64_t row, std::int64_t column, std::int64_t x,
-                              std::int64_t y) {
+bool Listbox::RaiseCellClick(std::int64_t row, std::int64_t column, std::int64_t x,
+                             std::int64_t y) {
   return RaiseEvent<bool, Ref<Listbox>, std::int64_t, std::int64_t, std::int64_t, std::int64_t>(
       "CellClick", SelfRef(this), row, column, x, y);
 }
 
-void Listbox::_RaiseCellTextChange(std::int64_t row, std::int64_t column) {
+void Listbox::RaiseCellTextChange(std::int64_t row, std::int64_t column) {
   RaiseEvent<void, Ref<Listbox>, std::int64_t, std::int64_t>("CellTextChange", SelfRef(this), row,
                                                              column);
 }
 
-bool Listbox::_RaiseCellKeyDown(std::int64_t row, std::int64_t column, const std::string& key) {
+bool Listbox::RaiseCellKeyDown(std::int64_t row, std::int64_t column, const std::string& key) {
   return RaiseEvent<bool, Ref<Listbox>, std::int64_t, std::int64_t, std::string>(
       "CellKeyDown", SelfRef(this), row, column, key);
 }
 
-bool Listbox::_RaiseCellBackgroundPaint(const Ref<Graphics>& g, std::int64_t row,
-                                        std::int64_t column) {
+bool Listbox::RaiseCellBackgroundPaint(const Ref<Graphics>& g, std::int64_t row,
+                                       std::int64_t column) {
   return RaiseEvent<bool, Ref<Listbox>, Ref<Graphics>, std::int64_t, std::int64_t>(
       "CellBackgroundPaint", SelfRef(this), g, row, column);
 }
 
-bool Listbox::_RaiseSortColumn(std::int64_t column) {
+bool Listbox::RaiseSortColumn(std::int64_t column) {
   return RaiseEvent<bool, Ref<Listbox>, std::int64_t>("SortColumn", SelfRef(this), column);
 }
 

@@ -29,21 +29,28 @@
 #include <memory>
 #include <string>
 
-#include "framework/text_control.h"
+#include "framework/badge.h"
 #include "framework/graphics.h"
+#include "framework/text_control.h"
 
 class QLineEdit;
-class QTableView;
 
 namespace fw {
+
+namespace internal {
+class CellDelegate;
+class ListView;
+}  // namespace internal
 
 // The editor of the cell being edited. Once that edit has ended, every call raises
 // NilObjectException. Positions count characters.
 class TextEdit : public Object {
+  struct Link;
+
  public:
   static constexpr const char* kClassName = "TextEdit";
-  struct Link;
-  explicit TextEdit(std::unique_ptr<Link> link);
+  // Made by the list's cell delegate when an edit starts.
+  TextEdit(Badge<internal::CellDelegate>, std::unique_ptr<Link> link);
   ~TextEdit() override;
 
   std::string Text() const;
@@ -56,11 +63,12 @@ class TextEdit : public Object {
   void SetSelLength(std::int64_t length);
   std::string SelText() const;
 
-  // The Qt editor, nil once the edit has ended.
-  QLineEdit* _Editor() const;
-  void _Invalidate();
-
  private:
+  friend class internal::CellDelegate;
+  friend class testing::Access;
+
+  // The edit has ended: the editor is gone.
+  void EndEdit();
   QLineEdit& Editor() const;
   std::unique_ptr<Link> link_;
 };
@@ -141,25 +149,27 @@ class Listbox : public TextControl {
   // The editor of the cell being edited; nil when no cell is being edited.
   Ref<TextEdit> ActiveCell() const;
 
-  void _RaiseOpen() override;
-  bool _RaiseCellClick(std::int64_t row, std::int64_t column, std::int64_t x, std::int64_t y);
-  void _RaiseCellTextChange(std::int64_t row, std::int64_t column);
-  bool _RaiseCellKeyDown(std::int64_t row, std::int64_t column, const std::string& key);
-  bool _RaiseCellBackgroundPaint(const Ref<Graphics>& g, std::int64_t row, std::int64_t column);
-  bool _RaiseSortColumn(std::int64_t column);
-
-  // The editor's text, stored as the user typed it: no event of its own.
-  void _StoreEditedText(std::int64_t row, std::int64_t column, const std::string& text);
-  // A click on a heading: raises SortColumn, then sorts unless the handler said True.
-  void _HeadingClicked(std::int64_t column);
-  QTableView* _View() const;
-
-  struct Parts;
-
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  // The view and its delegate raise the list's events and store what the user typed.
+  friend class internal::ListView;
+  friend class internal::CellDelegate;
+  friend class testing::Access;
+  struct Parts;
+
+  void RaiseOpen() override;
+  bool RaiseCellClick(std::int64_t row, std::int64_t column, std::int64_t x, std::int64_t y);
+  void RaiseCellTextChange(std::int64_t row, std::int64_t column);
+  bool RaiseCellKeyDown(std::int64_t row, std::int64_t column, const std::string& key);
+  bool RaiseCellBackgroundPaint(const Ref<Graphics>& g, std::int64_t row, std::int64_t column);
+  bool RaiseSortColumn(std::int64_t column);
+  // The editor's text, stored as the user typed it: no event of its own.
+  void StoreEditedText(std::int64_t row, std::int64_t column, const std::string& text);
+  // A click on a heading: raises SortColumn, then sorts unless the handler said True.
+  void HeadingClicked(std::int64_t column);
+
   void CheckRow(const char* operation, std::int64_t row) const;
   void CheckColumn(const char* operation, std::int64_t column) const;
   void ApplyFont() override;

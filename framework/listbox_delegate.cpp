@@ -114,15 +114,15 @@ void CellDelegate::ShowWrittenText(int row, int column, const QString& text) {
 
 void CellDelegate::StoreEditorText() {
   if (active_ && owner_ && active_index_.isValid()) {
-    owner_->_StoreEditedText(active_index_.row(), active_index_.column(),
-                             qt::FromQ(active_->text()));
+    owner_->StoreEditedText(active_index_.row(), active_index_.column(),
+                            qt::FromQ(active_->text()));
   }
 }
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
   auto* editor = new CellEditor(parent, view_);
-  if (active_text_) active_text_->_Invalidate();
+  if (active_text_) active_text_->EndEdit();
   active_ = editor;
   active_index_ = index;
   auto link = std::make_unique<TextEdit::Link>();
@@ -130,7 +130,7 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   link->store = [delegate = QPointer<CellDelegate>(const_cast<CellDelegate*>(this))] {
     if (delegate) delegate->StoreEditorText();
   };
-  active_text_ = New<TextEdit>(std::move(link));
+  active_text_ = New<TextEdit>(Badge<CellDelegate>(), std::move(link));
   connect(editor, &QLineEdit::textEdited, this,
           [this, editor](const QString& text) { OnTextEdited(editor, text); });
   return editor;
@@ -138,7 +138,7 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
 void CellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
   if (editor == active_) {
-    if (active_text_) active_text_->_Invalidate();
+    if (active_text_) active_text_->EndEdit();
     active_text_ = nullptr;
     active_ = nullptr;
     active_index_ = QPersistentModelIndex();
@@ -177,8 +177,8 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     auto g = New<Graphics>(painter, cell.width(), cell.height());
     const int row = index.row(), column = index.column();
     Listbox* owner = owner_;
-    CallFromQt([&] { handled = owner->_RaiseCellBackgroundPaint(g, row, column); });
-    g->_Invalidate();
+    CallFromQt([&] { handled = owner->RaiseCellBackgroundPaint(g, row, column); });
+    g->EndPaint();
   }
   painter->restore();
   // Unless the handler said it drew everything, a selected row shows the selection over the
@@ -225,7 +225,7 @@ bool CellDelegate::HandleKey(QLineEdit* editor, QKeyEvent* event) {
     bool handled = false;
     QPointer<CellDelegate> self(this);
     Listbox* owner = owner_;
-    CallFromQt([&] { handled = owner->_RaiseCellKeyDown(row, column, key); });
+    CallFromQt([&] { handled = owner->RaiseCellKeyDown(row, column, key); });
     if (!self || handled) return true;
   }
 
@@ -273,8 +273,8 @@ void CellDelegate::OnTextEdited(QLineEdit* editor, const QString& text) const {
   const int row = active_index_.row(), column = active_index_.column();
   Listbox* owner = owner_;
   CallFromQt([&] {
-    owner->_StoreEditedText(row, column, qt::FromQ(text));
-    owner->_RaiseCellTextChange(row, column);
+    owner->StoreEditedText(row, column, qt::FromQ(text));
+    owner->RaiseCellTextChange(row, column);
   });
 }
 

@@ -219,7 +219,7 @@ void Listbox::SetHeadingIndex(std::int64_t column) {
 void Listbox::ApplyFont() {
   ListView* view = parts_->view;
   if (!view) return;
-  view->setFont(qt::DesignFont(TextFont(), TextSize(), Bold(), Italic(), Underline()));
+  view->setFont(DesignFont());
   ApplyRowHeight();
 }
 

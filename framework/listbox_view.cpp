@@ -31,7 +31,7 @@ ListView::ListView(Listbox* owner, QWidget* parent) : QTableView(parent), owner_
   connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
     Listbox* owner = owner_;
     if (!owner) return;
-    CallFromQt([&] { owner->_HeadingClicked(column); });
+    CallFromQt([&] { owner->HeadingClicked(column); });
   });
 }
 
@@ -61,7 +61,7 @@ void ListView::mousePressEvent(QMouseEvent* event) {
   QPointer<ListView> self(this);
   Listbox* owner = owner_;
   CallFromQt([&] {
-    handled = owner->_RaiseCellClick(row, column, p.x() - cell.left(), p.y() - cell.top());
+    handled = owner->RaiseCellClick(row, column, p.x() - cell.left(), p.y() - cell.top());
   });
   if (!self) return;
   if (handled) {

@@ -5,8 +5,6 @@
 #include <QEvent>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QShortcutEvent>
 #include <map>
 
@@ -97,12 +95,12 @@ QAction* ActionFor(const Ref<MenuItem>& item) {
   return action;
 }
 
-Window* FrontWindow() {
-  QWidget* active = QApplication::activeWindow();
-  for (const Ref<Window>& window : OpenWindows()) {
-    if (active && window->_QtWindow() == active) return window.get();
+// The desktop's active window, else the front-most open one.
+Window* FrontWindow(Badge<MenuItem> badge) {
+  const std::vector<Ref<Window>> open = OpenWindows();
+  for (const Ref<Window>& window : open) {
+    if (window->IsActiveWindow(badge)) return window.get();
   }
-  auto open = OpenWindows();
   return open.empty() ? nullptr : open.front().get();
 }
 
@@ -182,7 +180,7 @@ Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
 void MenuItem::Choose() {
   CheckUIThread();
   TracePoint("MenuItem.Choose:", name_);
-  if (Window* front = FrontWindow()) {
+  if (Window* front = FrontWindow(Badge<MenuItem>())) {
     if (const MenuHandler* handler = front->MenuHandlerFor(name_)) {
       if ((*handler)()) return;
     }

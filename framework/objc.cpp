@@ -42,11 +42,11 @@ std::int64_t sel_registerName(const std::string& name) {
 std::int64_t objc_msgSend(std::int64_t receiver, std::int64_t selector, std::int64_t argument) {
   CheckUIThread();
   if (receiver == 0) return 0;
-  TextField* field = TextField::_FromHandle(receiver);
+  TextField* field = TextField::FromHandle(receiver);
   if (!field) return 0;
   const std::string name = SelectorName(selector);
   if (name == "setBezelStyle:") {
-    field->_SetBezelStyle(argument);
+    field->SetBezelStyle(argument);
     return 0;
   }
   throw UnsupportedOperationException(

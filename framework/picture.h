@@ -7,11 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "framework/badge.h"
 #include "framework/object.h"
 
 class QImage;
 
 namespace fw {
+
+class Graphics;
 
 class Picture : public Object {
  public:
@@ -26,9 +29,12 @@ class Picture : public Object {
   // cannot be read. Each call reads the file anew.
   static Ref<Picture> _OpenFromApp(const std::string& name);
 
-  const QImage& _Image() const { return *image_; }
+  // The picture's pixels, for the Graphics that draws it.
+  const QImage& Image(Badge<Graphics>) const { return *image_; }
 
  private:
+  friend class testing::Access;
+
   std::unique_ptr<QImage> image_;
 };
 

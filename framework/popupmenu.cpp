@@ -8,13 +8,13 @@
 
 namespace fw {
 
-namespace {
+namespace internal {
 
 class PopupMenuWidget : public QComboBox {
  public:
   PopupMenuWidget(PopupMenu* owner, QWidget* parent) : QComboBox(parent), owner_(owner) {
     connect(this, &QComboBox::activated, this, [this](int index) {
-      if (owner_) owner_->_ChosenInWidget(index);
+      if (owner_) owner_->ChosenInWidget(index);
     });
   }
   void Detach() { owner_ = nullptr; }
@@ -23,7 +23,7 @@ class PopupMenuWidget : public QComboBox {
   PopupMenu* owner_;
 };
 
-}  // namespace
+}  // namespace internal
 
 PopupMenu::PopupMenu() {
   RegisterProperty("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue);
@@ -33,14 +33,16 @@ PopupMenu::PopupMenu() {
 }
 
 PopupMenu::~PopupMenu() {
-  if (auto* w = static_cast<PopupMenuWidget*>(_Widget())) w->Detach();
+  if (auto* w = static_cast<internal::PopupMenuWidget*>(QtWidget())) w->Detach();
 }
 
-QWidget* PopupMenu::CreateWidget(QWidget* parent) { return new PopupMenuWidget(this, parent); }
+QWidget* PopupMenu::CreateWidget(QWidget* parent) {
+  return new internal::PopupMenuWidget(this, parent);
+}
 
 void PopupMenu::Constructor() {
   RectControl::Constructor();
-  auto* w = static_cast<QComboBox*>(_Widget());
+  auto* w = static_cast<QComboBox*>(QtWidget());
   const QSignalBlocker blocker(w);
   for (const std::string& row : rows_) w->addItem(qt::ToQ(row));
   ShowIndex();
@@ -48,7 +50,7 @@ void PopupMenu::Constructor() {
 }
 
 void PopupMenu::ShowIndex() {
-  if (auto* w = static_cast<QComboBox*>(_Widget())) {
+  if (auto* w = static_cast<QComboBox*>(QtWidget())) {
     const QSignalBlocker blocker(w);
     w->setCurrentIndex(static_cast<int>(index_));
   }
@@ -64,7 +66,7 @@ void PopupMenu::SetInitialValue(const std::string& rows) {
 void PopupMenu::AddRow(const std::string& text) {
   CheckUIThread();
   rows_.push_back(text);
-  if (auto* w = static_cast<QComboBox*>(_Widget())) {
+  if (auto* w = static_cast<QComboBox*>(QtWidget())) {
     const QSignalBlocker blocker(w);
     w->addItem(qt::ToQ(text));
   }
@@ -83,13 +85,13 @@ void PopupMenu::RemoveAllRows() {
   CheckUIThread();
   rows_.clear();
   initial_value_.clear();
-  if (auto* w = static_cast<QComboBox*>(_Widget())) {
+  if (auto* w = static_cast<QComboBox*>(QtWidget())) {
     const QSignalBlocker blocker(w);
     w->clear();
   }
   if (index_ != -1) {
     index_ = -1;
-    _RaiseChange();
+    RaiseChange();
   }
 }
 
@@ -97,25 +99,24 @@ void PopupMenu::SetListIndex(std::int64_t index) {
   CheckUIThread();
   if (rows_.empty()) return;
   if (index < -1 || index >= ListCount()) {
-    throw OutOfBoundsException("PopupMenu.ListIndex " + std::to_string(index) + " is not -1 or a row of " +
-                               Name() + ", which has " + std::to_string(ListCount()));
+    throw OutOfBoundsException("PopupMenu.ListIndex " + std::to_string(index) +
+                               " is not -1 or a row of " + Name() + ", which has " +
+                               std::to_string(ListCount()));
   }
   if (index == index_) return;
   index_ = index;
   ShowIndex();
-  _RaiseChange();
+  RaiseChange();
 }
 
-void PopupMenu::_ChosenInWidget(std::int64_t index) {
+void PopupMenu::ChosenInWidget(std::int64_t index) {
   if (index == index_ || index < -1 || index >= ListCount()) return;
   index_ = index;
-  CallFromQt([this] { _RaiseChange(); });
+  CallFromQt([this] { RaiseChange(); });
 }
 
+void PopupMenu::RaiseOpen() { RaiseEvent<void, Ref<PopupMenu>>("Open", SelfRef(this)); }
 
-
-void PopupMenu::_RaiseOpen() { RaiseEvent<void, Ref<PopupMenu>>("Open", SelfRef(this)); }
-
-void PopupMenu::_RaiseChange() { RaiseEvent<void, Ref<PopupMenu>>("Change", SelfRef(this)); }
+void PopupMenu::RaiseChange() { RaiseEvent<void, Ref<PopupMenu>>("Change", SelfRef(this)); }
 
 }  // namespace fw

@@ -1,6 +1,8 @@
 // PopupMenu: a choice of one row among several. ListIndex is -1 while no row is chosen; adding
 // rows chooses none. Change follows every change of ListIndex, whether the user chose a row or
 // the program set the index or removed the rows.
+//
+// Events: Open ( PopupMenu ); Change ( PopupMenu ).
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,10 @@
 #include "framework/text_control.h"
 
 namespace fw {
+
+namespace internal {
+class PopupMenuWidget;
+}  // namespace internal
 
 class PopupMenu : public TextControl {
  public:
@@ -32,15 +38,16 @@ class PopupMenu : public TextControl {
   std::string List(std::int64_t index) const;
   void RemoveAllRows();
 
-  // Events: Open ( PopupMenu ); Change ( PopupMenu ).
-  void _RaiseOpen() override;
-  void _RaiseChange();
-  void _ChosenInWidget(std::int64_t index);
-
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  friend class internal::PopupMenuWidget;
+
+  void RaiseOpen() override;
+  void RaiseChange();
+  // The user chose the row with that index in the widget.
+  void ChosenInWidget(std::int64_t index);
   void ShowIndex();
   std::vector<std::string> rows_;
   std::string initial_value_;

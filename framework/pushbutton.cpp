@@ -8,7 +8,7 @@
 
 namespace fw {
 
-namespace {
+namespace internal {
 
 // Watches its window for the Return, Enter and Escape presses that no widget took.
 class PushButtonWidget : public QPushButton {
@@ -16,7 +16,7 @@ class PushButtonWidget : public QPushButton {
   PushButtonWidget(PushButton* owner, QWidget* parent) : QPushButton(parent), owner_(owner) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
-      if (owner_) CallFromQt([this] { owner_->_RaiseAction(); });
+      if (owner_) CallFromQt([this] { owner_->RaiseAction(); });
     });
     window()->installEventFilter(this);
   }
@@ -41,7 +41,7 @@ class PushButtonWidget : public QPushButton {
   PushButton* owner_;
 };
 
-}  // namespace
+}  // namespace internal
 
 PushButton::PushButton() {
   RegisterProperty("Caption", &PushButton::Caption, &PushButton::SetCaption);
@@ -53,14 +53,16 @@ PushButton::PushButton() {
 }
 
 PushButton::~PushButton() {
-  if (auto* w = static_cast<PushButtonWidget*>(_Widget())) w->Detach();
+  if (auto* w = static_cast<internal::PushButtonWidget*>(QtWidget())) w->Detach();
 }
 
-QWidget* PushButton::CreateWidget(QWidget* parent) { return new PushButtonWidget(this, parent); }
+QWidget* PushButton::CreateWidget(QWidget* parent) {
+  return new internal::PushButtonWidget(this, parent);
+}
 
 void PushButton::Constructor() {
   RectControl::Constructor();
-  auto* w = static_cast<QPushButton*>(_Widget());
+  auto* w = static_cast<QPushButton*>(QtWidget());
   w->setText(qt::ToQ(caption_));
   w->setDefault(default_);
   ApplyFont();
@@ -69,7 +71,7 @@ void PushButton::Constructor() {
 void PushButton::SetCaption(const std::string& caption) {
   CheckUIThread();
   caption_ = caption;
-  if (auto* w = static_cast<QPushButton*>(_Widget())) w->setText(qt::ToQ(caption));
+  if (auto* w = static_cast<QPushButton*>(QtWidget())) w->setText(qt::ToQ(caption));
 }
 
 void PushButton::SetButtonStyle(std::int64_t style) {
@@ -82,20 +84,18 @@ void PushButton::SetButtonStyle(std::int64_t style) {
 
 void PushButton::SetDefault(bool v) {
   default_ = v;
-  if (auto* w = static_cast<QPushButton*>(_Widget())) w->setDefault(v);
+  if (auto* w = static_cast<QPushButton*>(QtWidget())) w->setDefault(v);
 }
 
 void PushButton::SetCancel(bool v) { cancel_ = v; }
 
-
-
 void PushButton::Push() {
   CheckUIThread();
-  _RaiseAction();
+  RaiseAction();
 }
 
-void PushButton::_RaiseOpen() { RaiseEvent<void, Ref<PushButton>>("Open", SelfRef(this)); }
+void PushButton::RaiseOpen() { RaiseEvent<void, Ref<PushButton>>("Open", SelfRef(this)); }
 
-void PushButton::_RaiseAction() { RaiseEvent<void, Ref<PushButton>>("Action", SelfRef(this)); }
+void PushButton::RaiseAction() { RaiseEvent<void, Ref<PushButton>>("Action", SelfRef(this)); }
 
 }  // namespace fw

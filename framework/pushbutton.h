@@ -1,5 +1,7 @@
 // PushButton: a button that raises Action when clicked. The Default button is also pushed by a
 // Return or Enter that nothing in its window took, and the Cancel button by such an Escape.
+//
+// Events: Open ( PushButton ); Action ( PushButton ).
 #pragma once
 
 #include <cstdint>
@@ -8,6 +10,10 @@
 #include "framework/text_control.h"
 
 namespace fw {
+
+namespace internal {
+class PushButtonWidget;
+}  // namespace internal
 
 class PushButton : public TextControl {
  public:
@@ -30,14 +36,15 @@ class PushButton : public TextControl {
   // Pushes the button as a click would; an exception from the Action handler reaches the caller.
   void Push();
 
-  // Events: Open ( PushButton ); Action ( PushButton ).
-  void _RaiseOpen() override;
-  void _RaiseAction();
-
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  friend class internal::PushButtonWidget;
+
+  void RaiseOpen() override;
+  void RaiseAction();
+
   std::string caption_;
   std::int64_t button_style_ = 0;
   bool default_ = false, cancel_ = false;

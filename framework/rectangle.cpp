@@ -40,7 +40,8 @@ Rectangle::Rectangle() {
   RegisterProperty("FillColor", &Rectangle::FillColor, &Rectangle::SetFillColor);
   RegisterProperty("BorderWidth", &Rectangle::BorderWidth, &Rectangle::SetBorderWidth);
   RegisterProperty("TopLeftColor", &Rectangle::TopLeftColor, &Rectangle::SetTopLeftColor);
-  RegisterProperty("BottomRightColor", &Rectangle::BottomRightColor, &Rectangle::SetBottomRightColor);
+  RegisterProperty("BottomRightColor", &Rectangle::BottomRightColor,
+                   &Rectangle::SetBottomRightColor);
   DeclareEvent<void, Ref<Rectangle>>("Open");
 }
 
@@ -48,22 +49,23 @@ QWidget* Rectangle::CreateWidget(QWidget* parent) { return new RectangleWidget(t
 
 void Rectangle::SetFillColor(Color c) {
   fill_ = c;
-  if (auto* w = _Widget()) w->update();
+  if (auto* w = QtWidget()) w->update();
 }
 void Rectangle::SetBorderWidth(std::int64_t v) {
-  if (v < 0) throw OutOfBoundsException("Rectangle.BorderWidth " + std::to_string(v) + " is negative");
+  if (v < 0)
+    throw OutOfBoundsException("Rectangle.BorderWidth " + std::to_string(v) + " is negative");
   border_width_ = v;
-  if (auto* w = _Widget()) w->update();
+  if (auto* w = QtWidget()) w->update();
 }
 void Rectangle::SetTopLeftColor(Color c) {
   top_left_ = c;
-  if (auto* w = _Widget()) w->update();
+  if (auto* w = QtWidget()) w->update();
 }
 void Rectangle::SetBottomRightColor(Color c) {
   bottom_right_ = c;
-  if (auto* w = _Widget()) w->update();
+  if (auto* w = QtWidget()) w->update();
 }
 
-void Rectangle::_RaiseOpen() { RaiseEvent<void, Ref<Rectangle>>("Open", SelfRef(this)); }
+void Rectangle::RaiseOpen() { RaiseEvent<void, Ref<Rectangle>>("Open", SelfRef(this)); }
 
 }  // namespace fw

@@ -1,4 +1,6 @@
 // Rectangle: a filled area with an optional border; it takes no focus and shows no text.
+//
+// Events: Open ( Rectangle ).
 #pragma once
 
 #include "framework/control.h"
@@ -19,12 +21,12 @@ class Rectangle : public RectControl {
   Color BottomRightColor() const { return bottom_right_; }
   void SetBottomRightColor(Color c);
 
-  void _RaiseOpen() override;
-
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  void RaiseOpen() override;
+
   Color fill_{255, 255, 255, 0}, top_left_{0, 0, 0, 0}, bottom_right_{0, 0, 0, 0};
   std::int64_t border_width_ = 1;
 };

@@ -12,6 +12,7 @@
 #include "framework/application.h"
 #include "framework/internal.h"
 #include "framework/qt_start_messages.h"
+#include "framework/testing.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -71,18 +72,16 @@ void RuntimePerformInitializers() {
   }
 }
 
-std::exception_ptr _RuntimeTakePendingException() {
+std::exception_ptr RuntimeTakePendingException() {
   if (!run) return nullptr;
   return std::exchange(run->pending, nullptr);
 }
 
-void _RuntimeSetFrameworkVersion(double version) {
-  FaultPoint("_RuntimeSetFrameworkVersion");
-  TracePoint("_RuntimeSetFrameworkVersion");
+void RuntimeSetFrameworkVersion(double version) {
+  FaultPoint("RuntimeSetFrameworkVersion");
+  TracePoint("RuntimeSetFrameworkVersion");
   run->framework_version = version;
 }
-
-double _RuntimeFrameworkVersion() { return run ? run->framework_version : 0; }
 
 void _RuntimeInitExternalClasses() {
   CheckUIThread();
@@ -197,5 +196,9 @@ namespace internal {
 QApplication* QtApplication() { return run ? run->qt.get() : nullptr; }
 bool EventLoopRunning() { return run && run->qt && run->loop_running; }
 }  // namespace internal
+
+namespace testing {
+double FrameworkVersion() { return run ? run->framework_version : 0; }
+}  // namespace testing
 
 }  // namespace fw

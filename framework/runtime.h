@@ -18,8 +18,7 @@ class Application;
 
 void RuntimeInit();
 void RuntimePerformInitializers();
-void _RuntimeSetFrameworkVersion(double version);
-double _RuntimeFrameworkVersion();
+void RuntimeSetFrameworkVersion(double version);
 void _RuntimeInitExternalClasses();
 void _InitPluginEntrypoints();
 void _RuntimeRegisterAppObject(const Ref<Application>& app);
@@ -31,7 +30,7 @@ void RuntimePerformFinalizers();
 std::int32_t RuntimeExit();
 
 // The exception that a step could not pass to a caller, taken from the runtime (nil if none).
-std::exception_ptr _RuntimeTakePendingException();
+std::exception_ptr RuntimeTakePendingException();
 
 // Asks the application to quit: every open window closes, the event loop ends and the run's exit
 // result becomes code.

@@ -1,6 +1,8 @@
 // Test-only hooks into the framework: named fault points, a trace of the framework operations
 // that the program calls, a callback when the event loop starts, the reports of exceptions, URLs
-// caught before they reach the desktop, the message boxes on screen and the resource folders.
+// caught before they reach the desktop, the message boxes on screen, the resource folders, the
+// version that start-up told the runtime, and the Qt objects behind the framework's own, which
+// only the framework and these functions can reach.
 //
 // Each named operation checks its fault point on entry: FailNext("_RuntimeRun") makes the next
 // call of _RuntimeRun raise a RuntimeException, as a real failure there would.
@@ -9,6 +11,21 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+class QImage;
+class QLineEdit;
+class QMainWindow;
+class QTableView;
+class QWidget;
+
+namespace fw {
+class Graphics;
+class Listbox;
+class Picture;
+class RectControl;
+class TextEdit;
+class Window;
+}  // namespace fw
 
 namespace fw::testing {
 
@@ -37,5 +54,21 @@ std::vector<std::string> OpenMessageBoxTexts();
 // Replaces the resource folders with these, in this order, until ResetResourceFolders.
 void SetResourceFolders(std::vector<std::string> folders);
 void ResetResourceFolders();
+
+// The version that start-up told the runtime; 0 outside a run.
+double FrameworkVersion();
+
+// The widget behind the control; nil once the window that held it has gone.
+QWidget* WidgetOf(const RectControl& control);
+// The Qt window behind the window, and its content area, where the controls lie.
+QMainWindow* QtWindowOf(const Window& window);
+QWidget* ContentAreaOf(const Window& window);
+// The list's table view; nil before the list is constructed.
+QTableView* ViewOf(const Listbox& list);
+// The cell's line editor; nil once its edit has ended.
+QLineEdit* EditorOf(const TextEdit& edit);
+const QImage& ImageOf(const Picture& picture);
+// Ends the paint event that the Graphics draws for, as the framework does when the event returns.
+void EndPaint(Graphics& graphics);
 
 }  // namespace fw::testing

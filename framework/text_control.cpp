@@ -1,6 +1,9 @@
 #include "framework/text_control.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QWidget>
+#include <cmath>
 
 #include "framework/qt_support.h"
 
@@ -15,8 +18,20 @@ TextControl::TextControl() {
   RegisterProperty("Underline", &TextControl::Underline, &TextControl::SetUnderline);
 }
 
+QFont TextControl::DesignFont() const {
+  QFont font = QApplication::font();
+  if (!font_.empty() && font_ != "System") font.setFamily(qt::ToQ(font_));
+  // Designs place text in pixel boxes drawn at 72 points to the inch: a point of TextSize is one
+  // pixel, so that text fits the box it was designed for on any screen's resolution.
+  if (size_ > 0) font.setPixelSize(static_cast<int>(std::lround(size_)));
+  font.setBold(bold_);
+  font.setItalic(italic_);
+  font.setUnderline(underline_);
+  return font;
+}
+
 void TextControl::ApplyFont() {
-  if (auto* w = _Widget()) w->setFont(qt::DesignFont(font_, size_, bold_, italic_, underline_));
+  if (auto* w = QtWidget()) w->setFont(DesignFont());
 }
 
 void TextControl::SetTextFont(const std::string& font) {
@@ -27,7 +42,8 @@ void TextControl::SetTextFont(const std::string& font) {
 
 void TextControl::SetTextSize(double size) {
   CheckUIThread();
-  if (size < 0) throw OutOfBoundsException(ClassName() + ".TextSize " + std::to_string(size) + " is negative");
+  if (size < 0)
+    throw OutOfBoundsException(ClassName() + ".TextSize " + std::to_string(size) + " is negative");
   size_ = size;
   ApplyFont();
 }

@@ -1,11 +1,13 @@
 // A control that shows its text in one font. TextFont "System" is the desktop's default face and
-// TextSize 0 its default size; any other size counts pixels of the design (see qt::DesignFont).
+// TextSize 0 its default size; any other size counts pixels of the design (see DesignFont).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "framework/control.h"
+
+class QFont;
 
 namespace fw {
 
@@ -27,6 +29,9 @@ class TextControl : public RectControl {
   void SetUnderline(bool v);
 
  protected:
+  // The font of the design's TextFont, TextSize, Bold, Italic and Underline: "System" (or empty)
+  // is the desktop's default face, size 0 its default size, any other size that many pixels.
+  QFont DesignFont() const;
   // Gives the widget the font; a control that sizes itself by its font does more.
   virtual void ApplyFont();
 

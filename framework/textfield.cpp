@@ -5,7 +5,6 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QSignalBlocker>
-
 #include <limits>
 #include <map>
 #include <optional>
@@ -14,13 +13,13 @@
 
 namespace fw {
 
-namespace {
+namespace internal {
 
 class TextFieldWidget : public QLineEdit {
  public:
   TextFieldWidget(TextField* owner, QWidget* parent) : QLineEdit(parent), owner_(owner) {
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-      if (owner_) owner_->_TextChangedInWidget(qt::FromQ(text));
+      if (owner_) owner_->TextChangedInWidget(qt::FromQ(text));
     });
   }
   void Detach() { owner_ = nullptr; }
@@ -62,6 +61,10 @@ class TextFieldWidget : public QLineEdit {
   std::optional<QColor> rounded_back_;
 };
 
+}  // namespace internal
+
+namespace {
+
 std::map<std::int64_t, TextField*>& Fields() {
   static std::map<std::int64_t, TextField*> fields;
   return fields;
@@ -97,14 +100,16 @@ TextField::TextField() : handle_(NextHandle()) {
 
 TextField::~TextField() {
   Fields().erase(handle_);
-  if (auto* w = static_cast<TextFieldWidget*>(_Widget())) w->Detach();
+  if (auto* w = static_cast<internal::TextFieldWidget*>(QtWidget())) w->Detach();
 }
 
-QWidget* TextField::CreateWidget(QWidget* parent) { return new TextFieldWidget(this, parent); }
+QWidget* TextField::CreateWidget(QWidget* parent) {
+  return new internal::TextFieldWidget(this, parent);
+}
 
 void TextField::Constructor() {
   RectControl::Constructor();
-  auto* w = static_cast<QLineEdit*>(_Widget());
+  auto* w = static_cast<QLineEdit*>(QtWidget());
   {
     const QSignalBlocker blocker(w);
     w->setText(qt::ToQ(text_));
@@ -118,31 +123,32 @@ void TextField::Constructor() {
   ApplyFont();
 }
 
-TextField* TextField::_FromHandle(std::int64_t handle) {
+TextField* TextField::FromHandle(std::int64_t handle) {
   auto it = Fields().find(handle);
   return it == Fields().end() ? nullptr : it->second;
 }
 
 void TextField::SetText(const std::string& text) {
   CheckUIThread();
-  if (auto* w = static_cast<QLineEdit*>(_Widget())) {
+  if (auto* w = static_cast<QLineEdit*>(QtWidget())) {
     w->setText(qt::ToQ(text));
   } else {
     text_ = text;
   }
 }
 
-void TextField::_TextChangedInWidget(const std::string& text) {
+void TextField::TextChangedInWidget(const std::string& text) {
   text_ = text;
-  CallFromQt([this] { _RaiseTextChange(); });
+  CallFromQt([this] { RaiseTextChange(); });
 }
 
 void TextField::SetAlignment(std::int64_t alignment) {
   if (alignment < 0 || alignment > 3) {
-    throw OutOfBoundsException("TextField.Alignment " + std::to_string(alignment) + " is not 0 to 3");
+    throw OutOfBoundsException("TextField.Alignment " + std::to_string(alignment) +
+                               " is not 0 to 3");
   }
   alignment_ = alignment;
-  if (auto* w = static_cast<QLineEdit*>(_Widget())) {
+  if (auto* w = static_cast<QLineEdit*>(QtWidget())) {
     Qt::Alignment horizontal = alignment == 2   ? Qt::AlignHCenter
                                : alignment == 3 ? Qt::AlignRight
                                                 : Qt::AlignLeft;
@@ -163,7 +169,7 @@ void TextField::SetBackColor(Color c) {
   ApplyLook();
 }
 
-void TextField::_SetBezelStyle(std::int64_t style) {
+void TextField::SetBezelStyle(std::int64_t style) {
   CheckUIThread();
   if (style != 0 && style != 1) {
     throw UnsupportedOperationException("TextField bezel style " + std::to_string(style) +
@@ -174,7 +180,7 @@ void TextField::_SetBezelStyle(std::int64_t style) {
 }
 
 void TextField::ApplyLook() {
-  auto* w = static_cast<TextFieldWidget*>(_Widget());
+  auto* w = static_cast<internal::TextFieldWidget*>(QtWidget());
   if (!w) return;
   QPalette palette = w->palette();
   palette.setColor(QPalette::Text, qt::ToQ(text_color_));
@@ -196,34 +202,37 @@ void TextField::ApplyLook() {
 
 void TextField::SetPassword(bool v) {
   password_ = v;
-  if (auto* w = static_cast<QLineEdit*>(_Widget())) {
+  if (auto* w = static_cast<QLineEdit*>(QtWidget())) {
     w->setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
   }
 }
 
 void TextField::SetFormat(const std::string& format) {
   if (!format.empty()) {
-    throw UnsupportedOperationException("TextField.Format \"" + format + "\" is not supported; only \"\" is");
+    throw UnsupportedOperationException("TextField.Format \"" + format +
+                                        "\" is not supported; only \"\" is");
   }
   format_ = format;
 }
 
 void TextField::SetMask(const std::string& mask) {
   if (!mask.empty()) {
-    throw UnsupportedOperationException("TextField.Mask \"" + mask + "\" is not supported; only \"\" is");
+    throw UnsupportedOperationException("TextField.Mask \"" + mask +
+                                        "\" is not supported; only \"\" is");
   }
   mask_ = mask;
 }
 
 void TextField::SetCueText(const std::string& text) {
   cue_text_ = text;
-  if (auto* w = static_cast<QLineEdit*>(_Widget())) w->setPlaceholderText(qt::ToQ(text));
+  if (auto* w = static_cast<QLineEdit*>(QtWidget())) w->setPlaceholderText(qt::ToQ(text));
 }
 
 void TextField::SetLimitText(std::int64_t limit) {
-  if (limit < 0) throw OutOfBoundsException("TextField.LimitText " + std::to_string(limit) + " is negative");
+  if (limit < 0)
+    throw OutOfBoundsException("TextField.LimitText " + std::to_string(limit) + " is negative");
   limit_text_ = limit;
-  if (auto* w = static_cast<QLineEdit*>(_Widget())) {
+  if (auto* w = static_cast<QLineEdit*>(QtWidget())) {
     // 0 is no limit; QLineEdit's own default would cut a longer paste at 32,767 without a word.
     constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
     w->setMaxLength(static_cast<int>(limit == 0 || limit > kLargest ? kLargest : limit));
@@ -232,20 +241,17 @@ void TextField::SetLimitText(std::int64_t limit) {
 
 void TextField::SetReadOnly(bool v) {
   read_only_ = v;
-  if (auto* w = static_cast<QLineEdit*>(_Widget())) w->setReadOnly(v);
+  if (auto* w = static_cast<QLineEdit*>(QtWidget())) w->setReadOnly(v);
 }
 
 void TextField::SetAcceptTabs(bool v) {
-  if (v) throw UnsupportedOperationException("TextField.AcceptTabs True is not supported; False is");
+  if (v)
+    throw UnsupportedOperationException("TextField.AcceptTabs True is not supported; False is");
   accept_tabs_ = v;
 }
 
+void TextField::RaiseOpen() { RaiseEvent<void, Ref<TextField>>("Open", SelfRef(this)); }
 
-
-void TextField::_RaiseOpen() { RaiseEvent<void, Ref<TextField>>("Open", SelfRef(this)); }
-
-void TextField::_RaiseTextChange() {
-  RaiseEvent<void, Ref<TextField>>("TextChange", SelfRef(this));
-}
+void TextField::RaiseTextChange() { RaiseEvent<void, Ref<TextField>>("TextChange", SelfRef(this)); }
 
 }  // namespace fw

@@ -1,6 +1,8 @@
 // TextField: a single line of editable text. TextChange follows every change of the text, the
 // user's and the program's alike. Handle identifies the field to the platform-call stand-ins
 // (objc.h); it is nonzero and unique per field in the run.
+//
+// Events: Open ( TextField ); TextChange ( TextField ).
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,10 @@
 #include "framework/text_control.h"
 
 namespace fw {
+
+namespace internal {
+class TextFieldWidget;
+}  // namespace internal
 
 class TextField : public TextControl {
  public:
@@ -50,21 +56,23 @@ class TextField : public TextControl {
   void SetAutomaticallyCheckSpelling(bool v) { check_spelling_ = v; }
 
   std::int64_t Handle() const { return handle_; }
-  // The field with that handle, or null.
-  static TextField* _FromHandle(std::int64_t handle);
-  // 0 the square default, 1 the rounded bezel.
-  std::int64_t _BezelStyle() const { return bezel_style_; }
-  void _SetBezelStyle(std::int64_t style);
-
-  // Events: Open ( TextField ); TextChange ( TextField ).
-  void _RaiseOpen() override;
-  void _RaiseTextChange();
-  void _TextChangedInWidget(const std::string& text);
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  friend class internal::TextFieldWidget;
+  // Messages to a field arrive by its handle.
+  friend std::int64_t objc_msgSend(std::int64_t receiver, std::int64_t selector,
+                                   std::int64_t argument);
+
+  // The field with that handle, or null.
+  static TextField* FromHandle(std::int64_t handle);
+  // 0 the square default, 1 the rounded bezel.
+  void SetBezelStyle(std::int64_t style);
+  void RaiseOpen() override;
+  void RaiseTextChange();
+  void TextChangedInWidget(const std::string& text);
   void ApplyLook();
   std::string text_, format_, mask_, cue_text_;
   std::int64_t alignment_ = 0, limit_text_ = 0, bezel_style_ = 0, handle_;

@@ -1,126 +1,18 @@
 #include "framework/window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
-#include <QStyle>
 #include <algorithm>
-#include <cmath>
 
 #include "framework/control.h"
+#include "framework/design_palette.h"
 #include "framework/internal.h"
 #include "framework/menu.h"
 #include "framework/qt_support.h"
+#include "framework/window_widget.h"
 
 namespace fw {
-
-namespace {
-
-// The framework's hold on open windows (front-most first) and on windows closed but not yet let
-// go of: a window is released after the event that closed it has returned.
-std::vector<Ref<Window>>& Held() {
-  static std::vector<Ref<Window>> held;
-  return held;
-}
-std::vector<Ref<Window>>& Closed() {
-  static std::vector<Ref<Window>> closed;
-  return closed;
-}
-
-void Forget(Window* window) {
-  auto& held = Held();
-  auto it =
-      std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
-  if (it == held.end()) return;
-  Closed().push_back(*it);
-  held.erase(it);
-  if (auto* app = internal::QtApplication()) {
-    QMetaObject::invokeMethod(
-        app, [] { internal::ReleaseClosedWindows(); }, Qt::QueuedConnection);
-  }
-}
-
-// The relative luminance of a colour as contrast ratios count it (sRGB, 0 to 1).
-double Luminance(const QColor& colour) {
-  auto linear = [](double c) {
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
-}
-
-// A dark scheme writes light text on a dark ground.
-bool IsDark(const QPalette& palette) {
-  return Luminance(palette.color(QPalette::Window)) <
-         Luminance(palette.color(QPalette::WindowText));
-}
-
-// The designs' colours (black captions, grey bars, the coloured results) were chosen for a light
-// window. On a dark desktop a designed content area gets the style's own light palette, keeping
-// the desktop's selection colours; on a light one it takes the desktop's palette as it is.
-QPalette DesignPalette() {
-  const QPalette desktop = QApplication::palette();
-  if (!IsDark(desktop)) return QPalette();  // nothing of its own: every role inherited
-  QPalette light = QApplication::style()->standardPalette();
-  if (IsDark(light)) light = QPalette(QColor(239, 239, 239));
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-      light.setBrush(group, role, desktop.brush(group, role));
-    }
-  }
-  return light;
-}
-
-}  // namespace
-
-class ContentArea : public QWidget {
- public:
-  explicit ContentArea(Window* owner) : owner_(owner) {}
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QWidget::resizeEvent(event);
-    CallFromQt([this] {
-      for (const auto& control : owner_->Controls()) control->_ApplyLocks(width(), height());
-    });
-  }
-
- private:
-  Window* owner_;
-};
-
-class WindowWidget : public QMainWindow {
- public:
-  explicit WindowWidget(Window* owner) : owner_(owner), content_(new ContentArea(owner)) {
-    setCentralWidget(content_);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-  }
-  ContentArea* content() const { return content_; }
-  int MenuBarHeight() const {
-    QMenuBar* bar = menuWidget() ? qobject_cast<QMenuBar*>(menuWidget()) : nullptr;
-    return bar && !bar->isHidden() && bar->actions().size() > 0 ? bar->sizeHint().height() : 0;
-  }
-
- protected:
-  bool event(QEvent* event) override {
-    const bool handled = QMainWindow::event(event);
-    // The desktop's scheme changed while the window is open (a dark one chosen, or left). Qt
-    // tells the windows, which pass the new palette on to the content area.
-    if (event->type() == QEvent::ApplicationPaletteChange) owner_->ApplyBackground();
-    return handled;
-  }
-
-  void closeEvent(QCloseEvent* event) override {
-    event->accept();
-    CallFromQt([this] { owner_->_HandleCloseRequest(); });
-  }
-
- private:
-  Window* owner_;
-  ContentArea* content_;
-};
 
 Window::Window() {
   RegisterProperty("Width", &Window::Width, &Window::SetWidth);
@@ -159,11 +51,11 @@ void Window::Constructor() {
   FaultPoint("Window.Constructor");
   TracePoint("Window.Constructor:", ClassName());
   description_ = DescriptionOf(typeid(*this));
-  widget_ = std::make_unique<WindowWidget>(this);
+  widget_ = std::make_unique<internal::WindowWidget>(this);
   ApplyWindowFlags();
   ApplyBackground();
   open_ = true;
-  Held().insert(Held().begin(), SelfRef(this));
+  internal::HoldWindow(SelfRef(this));
   try {
     constructing_ = true;
     auto raise = [this](const char* event) {
@@ -174,21 +66,21 @@ void Window::Constructor() {
     raise("Layout");
     raise("CreateControls");
     controls_created_ = true;
-    for (const auto& control : controls_) control->_LinkToControls();
+    for (const auto& control : controls_) control->LinkToControls();
     for (const auto& control : controls_) {
-      control->_RecordDesignPlace(design_width_, design_height_);
+      control->RecordDesignPlace(design_width_, design_height_);
     }
     ApplyTabOrder();
     raise("AddMenuHandlers");
-    _InstallMenuBar();  // and sizes the window around the content area and the bar
-    for (const auto& control : controls_) control->_RaiseOpen();
+    InstallMenuBar();  // and sizes the window around the content area and the bar
+    for (const auto& control : controls_) control->RaiseOpen();
     constructing_ = false;
     constructed_ = true;
     if (visible_) SetVisible(true);
   } catch (...) {
     constructing_ = false;
     open_ = false;
-    Forget(this);
+    internal::ForgetWindow(this);
     if (widget_) widget_->hide();
     throw;
   }
@@ -200,7 +92,7 @@ void Window::ApplyTabOrder() {
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](const auto& a, const auto& b) { return a->TabIndex() < b->TabIndex(); });
   for (const auto& control : ordered) {
-    QWidget* widget = control->_Widget();
+    QWidget* widget = control->QtWidget();
     if (widget && widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
   }
   for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
@@ -213,7 +105,7 @@ void Window::_AddControl(const std::string& name, const Ref<RectControl>& contro
   if (controls_by_name_.count(name)) {
     throw InvalidArgumentException(ClassName() + " has a control named " + name + " already");
   }
-  control->_SetName(name);
+  control->SetName(name);
   controls_.push_back(control);
   controls_by_name_.emplace(name, control);
 }
@@ -357,10 +249,7 @@ void Window::SetVisible(bool v) {
     }
     widget_->raise();
     widget_->activateWindow();
-    auto& held = Held();
-    auto it =
-        std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == this; });
-    if (it != held.end()) std::rotate(held.begin(), it, it + 1);
+    internal::BringWindowToFront(this);
   } else {
     widget_->hide();
   }
@@ -379,44 +268,53 @@ void Window::SetBackColor(Color c) {
 void Window::ApplyBackground() {
   if (!widget_) return;
   QWidget* content = widget_->content();
-  QPalette palette = DesignPalette();
+  QPalette palette = internal::DesignPalette();
   if (has_back_color_) {
     const Color c = back_color_;
     palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue, 255 - c.alpha));
   }
-  content->setAutoFillBackground(has_back_color_ || IsDark(QApplication::palette()));
+  content->setAutoFillBackground(has_back_color_ || internal::IsDark(QApplication::palette()));
   content->setPalette(palette);
 }
 
 void Window::SetMenuBarVisible(bool v) {
   menu_bar_visible_ = v;
-  if (constructed_) _InstallMenuBar();
+  if (constructed_) InstallMenuBar();
 }
 
 void Window::Close() {
   CheckUIThread();
   if (!open_ || closing_) return;
-  _HandleCloseRequest();
+  HandleCloseRequest();
   if (widget_) widget_->hide();
 }
 
-void Window::_HandleCloseRequest() {
+void Window::HandleCloseRequest() {
   if (!open_ || closing_) return;
   closing_ = true;
   Ref<Window> self = SelfRef(this);  // held until the Close event has run
   open_ = false;
-  Forget(this);
+  internal::ForgetWindow(this);
   if (description_) {
     if (const auto* implementation = description_->Event("Close")) (*implementation)(*this);
   }
 }
 
-QMainWindow* Window::_QtWindow() const { return widget_.get(); }
-QWidget* Window::_ContentArea() const { return widget_ ? widget_->content() : nullptr; }
+QWidget* Window::ContentArea(Badge<RectControl>) const {
+  return widget_ ? widget_->content() : nullptr;
+}
 
-void Window::_InstallMenuBar() {
+bool Window::IsActiveWindow(Badge<MenuItem>) const {
+  return widget_ && widget_.get() == QApplication::activeWindow();
+}
+
+void Window::PlaceControls(std::int64_t content_width, std::int64_t content_height) {
+  for (const auto& control : Controls()) control->ApplyLocks(content_width, content_height);
+}
+
+void Window::InstallMenuBar() {
   if (!widget_) return;
-  QMenuBar* qt_bar = _QtWindow()->menuBar();
+  QMenuBar* qt_bar = widget_->menuBar();
   qt_bar->clear();
   Ref<Object> app_object = _GetAppObject();
   auto app = CheckedCast<Application>(app_object);
@@ -438,38 +336,5 @@ void Window::_InstallMenuBar() {
   qt_bar->show();
   ApplySizeLimits();
 }
-
-Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
-  FaultPoint("_GetImplicitWindow");
-  for (const Ref<Window>& window : Held()) {
-    if (window->IsOpen() && window->IsImplicitInstance() && window->Description() &&
-        window->Description()->qualified_name == qualified_name) {
-      return window;
-    }
-  }
-  return nullptr;
-}
-
-std::vector<Ref<Window>> OpenWindows() {
-  std::vector<Ref<Window>> result;
-  for (const auto& window : Held()) {
-    if (window->IsOpen()) result.push_back(window);
-  }
-  return result;
-}
-
-namespace internal {
-void ReleaseClosedWindows() {
-  auto closed = std::move(Closed());
-  Closed().clear();
-  closed.clear();
-}
-void ReleaseAllWindows() {
-  auto held = std::move(Held());
-  Held().clear();
-  held.clear();
-  ReleaseClosedWindows();
-}
-}  // namespace internal
 
 }  // namespace fw

@@ -14,24 +14,29 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/badge.h"
 #include "framework/control.h"
 #include "framework/runtime.h"
 #include "framework/value.h"
 
 class QWidget;
-class QMainWindow;
 
 namespace fw {
 
+class Label;
+class MenuItem;
 class RectControl;
+
+namespace internal {
+class ContentAreaWidget;
 class WindowWidget;
+}  // namespace internal
 
 class Window : public Designable {
  public:
@@ -47,14 +52,12 @@ class Window : public Designable {
   Ref<T> __New() {
     CheckUIThread();
     auto control = New<T>();
-    control->_SetWindow(this);
+    control->SetWindow(this);
     return control;
   }
   void _AddControl(const std::string& name, const Ref<RectControl>& control);
   Ref<Object> _ControlByName(const std::string& name) const;
   std::vector<Ref<RectControl>> Controls() const;  // in creation order
-  // Whether CreateControls has made every control of the window.
-  bool _ControlsCreated() const { return controls_created_; }
 
   void _AddMenuHandler(const std::string& item_name, MenuHandler handler);
   const MenuHandler* MenuHandlerFor(const std::string& item_name) const;
@@ -109,22 +112,24 @@ class Window : public Designable {
   void Close();
   bool IsOpen() const { return open_; }
   bool IsImplicitInstance() const { return implicit_; }
-  void _SetImplicitInstance(bool implicit) { implicit_ = implicit; }
   const ClassDescription* Description() const { return description_; }
 
-  // The Qt window behind this window, for the framework's own use.
-  QMainWindow* _QtWindow() const;
-  QWidget* _ContentArea() const;
-  void _HandleCloseRequest();  // from Qt's close event
-  void _InstallMenuBar();      // (re)builds the Qt menu bar from the application's
+  // The content area, where a control of this window makes its widget.
+  QWidget* ContentArea(Badge<RectControl>) const;
+  // Whether CreateControls has made every control of the window, for a label that names another.
+  bool ControlsCreated(Badge<Label>) const { return controls_created_; }
+  // The application's menu bar changed: the window shows the new one.
+  void MenuBarChanged(Badge<Application>) { InstallMenuBar(); }
+  // Whether the window is the desktop's active window, for the menu item that is chosen.
+  bool IsActiveWindow(Badge<MenuItem>) const;
 
  protected:
   // One control by the construction pattern: made for this window, constructed, registered
   // under its name and let go of; fetched back by name to receive its design values; fetched
   // again for each handler, attached in the order given.
   template <class T>
-  void _CreateControl(const std::string& name, DesignValues design,
-                      std::initializer_list<std::pair<const char*, HandlerBinding>> handlers = {}) {
+  void CreateControl(const std::string& name, DesignValues design,
+                     std::initializer_list<std::pair<const char*, HandlerBinding>> handlers = {}) {
     {
       Ref<T> made = __New<T>();
       made->Constructor();
@@ -137,7 +142,18 @@ class Window : public Designable {
   }
 
  private:
-  friend class WindowWidget;
+  friend class internal::WindowWidget;
+  friend class internal::ContentAreaWidget;
+  friend class testing::Access;
+  template <class T>
+  friend Ref<T> ImplicitInstance(const std::string& qualified_name);
+
+  // Closes the window for Close and for Qt's close event.
+  void HandleCloseRequest();
+  // (Re)builds the Qt menu bar from the application's, and sizes the window around it.
+  void InstallMenuBar();
+  // Places every control for a content area of that size, by its locks.
+  void PlaceControls(std::int64_t content_width, std::int64_t content_height);
 
   // Keyboard focus follows the controls' TabIndex among those that take it.
   void ApplyTabOrder();
@@ -147,7 +163,7 @@ class Window : public Designable {
   void ApplySizeLimits();
   void ApplyWindowFlags();
 
-  std::unique_ptr<WindowWidget> widget_;
+  std::unique_ptr<internal::WindowWidget> widget_;
   std::vector<Ref<RectControl>> controls_;  // in creation order
   std::unordered_map<std::string, Ref<RectControl>> controls_by_name_;
   MenuHandlerTable menu_handlers_;
@@ -175,7 +191,7 @@ Ref<T> ImplicitInstance(const std::string& qualified_name) {
   Ref<Window> w = _GetImplicitWindow(qualified_name);
   if (!w) {
     auto made = New<T>();
-    made->_SetImplicitInstance(true);
+    made->implicit_ = true;
     made->Constructor();
     w = made;
   }

@@ -53,7 +53,7 @@ void Scorewright::_CreateControls0() {
   const Color caption_white = RGB(255, 254, 254);
   const Color bar_grey = RGB(102, 102, 102);
 
-  _CreateControl<Listbox>(
+  CreateControl<Listbox>(
       "LabBox",
       {{"Left", 0}, {"Top", 23}, {"Width", 501}, {"Height", 377},
        {"LockLeft", true}, {"LockTop", true}, {"LockRight", false}, {"LockBottom", true},
@@ -73,12 +73,12 @@ void Scorewright::_CreateControls0() {
        {"CellKeyDown", Bind(this, &W::LabBox_CellKeyDown)},
        {"SortColumn", Bind(this, &W::LabBox_SortColumn)}});
 
-  _CreateControl<fw::Rectangle>(
+  CreateControl<fw::Rectangle>(
       "Rectangle1", {{"Left", 0}, {"Top", -2}, {"Width", 501}, {"Height", 25}, {"TabIndex", 6},
                      {"FillColor", RGB(7, 63, 128)}, {"BorderWidth", 0},
                      {"TopLeftColor", RGB(0, 0, 0)}, {"BottomRightColor", RGB(0, 0, 0)}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "ExplanationLabel",
       {{"Left", 8}, {"Top", 0}, {"Width", 461}, {"Height", 20}, {"TabIndex", 0},
        {"InitialParent", "Rectangle1"},
@@ -86,7 +86,7 @@ void Scorewright::_CreateControls0() {
        {"TextColor", caption_white}, {"TextFont", "System"}, {"TextSize", 0}, {"Bold", true},
        {"TextAlign", 0}, {"MultiLine", false}, {"Selectable", false}});
 
-  _CreateControl<TextField>(
+  CreateControl<TextField>(
       "totalPoints",
       {{"Left", 643}, {"Top", 69}, {"Width", 117}, {"Height", 25}, {"TabIndex", 7},
        {"TabStop", true}, {"Text", "100"}, {"Alignment", 2}, {"Border", true},
@@ -97,63 +97,63 @@ void Scorewright::_CreateControls0() {
       {{"Open", Bind(this, &W::totalPoints_Open)},
        {"TextChange", Bind(this, &W::totalPoints_TextChange)}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "percentageLabel",
       {{"Left", 511}, {"Top", 165}, {"Width", 249}, {"Height", 59}, {"TabIndex", 12},
        {"Text", "100%"}, {"TextColor", RGB(16, 127, 64)}, {"TextFont", "System"},
        {"TextSize", 42}, {"Bold", false}, {"TextAlign", 0}, {"MultiLine", false}});
 
-  _CreateControl<fw::Rectangle>(
+  CreateControl<fw::Rectangle>(
       "Rectangle3", {{"Left", 500}, {"Top", 144}, {"Width", 280}, {"Height", 25},
                      {"LockRight", true}, {"TabIndex", 13}, {"FillColor", bar_grey},
                      {"BorderWidth", 0}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label6", {{"Left", 513}, {"Top", 142}, {"Width", 176}, {"Height", 27}, {"TabIndex", 14},
                  {"Text", "Percentage"}, {"TextColor", caption_white}, {"TextFont", "System"},
                  {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0},
                  {"LabelFor", "percentageLabel"}});
 
-  _CreateControl<fw::Rectangle>(
+  CreateControl<fw::Rectangle>(
       "Rectangle4", {{"Left", 500}, {"Top", 313}, {"Width", 280}, {"Height", 25},
                      {"LockRight", true}, {"TabIndex", 16}, {"FillColor", bar_grey},
                      {"BorderWidth", 0}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label8", {{"Left", 513}, {"Top", 311}, {"Width", 176}, {"Height", 27}, {"TabIndex", 17},
                  {"Text", "Points"}, {"TextColor", caption_white}, {"TextFont", "System"},
                  {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}, {"LabelFor", "pointsLabel"}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "pointsLabel",
       {{"Left", 511}, {"Top", 342}, {"Width", 247}, {"Height", 49}, {"TabIndex", 18},
        {"Text", "97/100"}, {"TextColor", RGB(0, 0, 0)}, {"TextFont", "System"}, {"TextSize", 42},
        {"Bold", false}, {"TextAlign", 0}});
 
-  _CreateControl<PushButton>(
+  CreateControl<PushButton>(
       "resetButton",
       {{"Left", 513}, {"Top", 106}, {"Width", 247}, {"Height", 20}, {"TabIndex", 19},
        {"TabStop", true}, {"Caption", "Reset for next student"}, {"ButtonStyle", 0},
        {"Default", false}, {"Cancel", false}, {"TextFont", "System"}, {"TextSize", 0}},
       {{"Action", Bind(this, &W::resetButton_Action)}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label10", {{"Left", 528}, {"Top", 4}, {"Width", 224}, {"Height", 20}, {"TabIndex", 20},
                   {"Text", "Percentage"}, {"TextColor", RGB(0, 0, 0)}, {"TextFont", "System"},
                   {"TextSize", 16}, {"Bold", false}, {"TextAlign", 0}});
 
-  _CreateControl<fw::Rectangle>(
+  CreateControl<fw::Rectangle>(
       "Rectangle5", {{"Left", 500}, {"Top", -2}, {"Width", 280}, {"Height", 25},
                      {"LockRight", true}, {"TabIndex", 21}, {"FillColor", RGB(16, 127, 128)},
                      {"BorderWidth", 0}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label11", {{"Left", 513}, {"Top", 0}, {"Width", 247}, {"Height", 20}, {"TabIndex", 0},
                   {"InitialParent", "Rectangle5"}, {"Text", "Grading  Calculations"},
                   {"TextColor", caption_white}, {"TextFont", "System"}, {"TextSize", 0},
                   {"Bold", true}, {"TextAlign", 0}});
 
-  _CreateControl<PopupMenu>(
+  CreateControl<PopupMenu>(
       "gradingTypePop",
       {{"Left", 513}, {"Top", 35}, {"Width", 245}, {"Height", 20}, {"TabIndex", 23},
        {"TabStop", true}, {"InitialValue", ""}, {"ListIndex", 0}, {"TextFont", "System"},
@@ -161,23 +161,23 @@ void Scorewright::_CreateControls0() {
       {{"Open", Bind(this, &W::gradingTypePop_Open)},
        {"Change", Bind(this, &W::gradingTypePop_Change)}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label12", {{"Left", 513}, {"Top", 67}, {"Width", 122}, {"Height", 27}, {"TabIndex", 24},
                   {"Text", "Assignment Points:"}, {"TextColor", RGB(0, 0, 0)},
                   {"TextFont", "System"}, {"TextSize", 0}, {"Bold", false}, {"TextAlign", 0},
                   {"LabelFor", "totalPoints"}});
 
-  _CreateControl<fw::Rectangle>(
+  CreateControl<fw::Rectangle>(
       "Rectangle6", {{"Left", 500}, {"Top", 226}, {"Width", 280}, {"Height", 25},
                      {"LockRight", true}, {"TabIndex", 25}, {"FillColor", bar_grey},
                      {"BorderWidth", 0}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label13", {{"Left", 513}, {"Top", 224}, {"Width", 176}, {"Height", 27}, {"TabIndex", 26},
                   {"Text", "Points Lost"}, {"TextColor", caption_white}, {"TextFont", "System"},
                   {"TextSize", 0}, {"Bold", true}, {"TextAlign", 0}, {"LabelFor", "lostLabel"}});
 
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "lostLabel", {{"Left", 513}, {"Top", 254}, {"Width", 247}, {"Height", 49}, {"TabIndex", 27},
                     {"Text", "5"}, {"TextColor", RGB(251, 1, 6)}, {"TextFont", "System"},
                     {"TextSize", 42}, {"Bold", false}, {"TextAlign", 0}});

@@ -53,24 +53,24 @@ void aboutwindow::CreateControls() { _CreateControls0(); }
 
 void aboutwindow::_CreateControls0() {
   using W = class aboutwindow;
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label1", {{"Left", 0}, {"Top", 136}, {"Width", 228}, {"Height", 23}, {"TabIndex", 1},
                  {"Text", "Scorewright"}, {"Bold", true}, {"TextSize", 18}, {"TextAlign", 1},
                  {"TextFont", "System"}, {"TextColor", RGB(0, 0, 0)}, {"MultiLine", false},
                  {"Selectable", false}});
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label2",
       {{"Left", 0}, {"Top", 166}, {"Width", 228}, {"Height", 20}, {"TabIndex", 2},
        {"Text", "Version 1.0.1"}, {"Bold", false}, {"TextSize", 12}, {"TextAlign", 1},
        {"TextFont", "System"}, {"TextColor", RGB(0, 0, 0)}, {"MultiLine", false},
        {"Selectable", false}},
       {{"MouseDown", Bind(this, &W::Label2_MouseDown)}});
-  _CreateControl<Label>(
+  CreateControl<Label>(
       "Label3", {{"Left", 0}, {"Top", 198}, {"Width", 228}, {"Height", 31}, {"TabIndex", 3},
                  {"Text", kCopyrightNotice}, {"Bold", false}, {"TextSize", 10},
                  {"TextAlign", 1}, {"TextFont", "System"}, {"TextColor", RGB(0, 0, 0)},
                  {"MultiLine", true}, {"Selectable", false}});
-  _CreateControl<Canvas>(
+  CreateControl<Canvas>(
       "Canvas1",
       {{"Left", 64}, {"Top", 20}, {"Width", 100}, {"Height", 100}, {"TabIndex", 4},
        {"AcceptFocus", false}, {"AcceptTabs", false}, {"UseFocusRing", true},

@@ -48,11 +48,11 @@ void helpWindow::CreateControls() { _CreateControls0(); }
 void helpWindow::_CreateControls0() {
   auto label = [this](const char* name, std::int64_t top, std::int64_t height,
                       std::int64_t tab_index, bool heading, const char* text) {
-    _CreateControl<Label>(name, {{"Left", 13}, {"Top", top}, {"Width", 418}, {"Height", height},
-                                 {"TabIndex", tab_index}, {"Bold", heading},
-                                 {"TextSize", heading ? 18 : 0}, {"MultiLine", !heading},
-                                 {"Text", text}, {"TextAlign", 0}, {"TextFont", "System"},
-                                 {"TextColor", RGB(0, 0, 0)}, {"Selectable", false}});
+    CreateControl<Label>(name, {{"Left", 13}, {"Top", top}, {"Width", 418}, {"Height", height},
+                                {"TabIndex", tab_index}, {"Bold", heading},
+                                {"TextSize", heading ? 18 : 0}, {"MultiLine", !heading},
+                                {"Text", text}, {"TextAlign", 0}, {"TextFont", "System"},
+                                {"TextColor", RGB(0, 0, 0)}, {"Selectable", false}});
   };
   label("Label1", 8, 21, 0, true, "Select how you grade");
   label("Label2", 35, 57, 1, false,

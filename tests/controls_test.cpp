@@ -23,6 +23,7 @@
 namespace {
 
 using fw::Ref;
+using fw::testing::WidgetOf;
 
 // A window with one control of each kind, each event recorded in the log.
 class ControlsWindow : public fw::Window {
@@ -79,9 +80,9 @@ class ControlsWindow : public fw::Window {
     return true;
   }
 
-  QLineEdit* TotalEdit() const { return qobject_cast<QLineEdit*>(total_->_Widget()); }
-  QComboBox* ModeCombo() const { return qobject_cast<QComboBox*>(mode_->_Widget()); }
-  QPushButton* ResetButton() const { return qobject_cast<QPushButton*>(reset_->_Widget()); }
+  QLineEdit* TotalEdit() const { return qobject_cast<QLineEdit*>(WidgetOf(*total_)); }
+  QComboBox* ModeCombo() const { return qobject_cast<QComboBox*>(WidgetOf(*mode_)); }
+  QPushButton* ResetButton() const { return qobject_cast<QPushButton*>(WidgetOf(*reset_)); }
 
   Ref<fw::TextField> total_, other_;
   Ref<fw::PopupMenu> mode_;
@@ -137,7 +138,7 @@ TEST(TextFieldTest, BezelMessageRoundsTheFieldAndSquaresItAgain) {
   QLineEdit* field = window->TotalEdit();
   field->clearFocus();
   const QImage square = Shown(field);
-  const QImage other = Shown(window->other_->_Widget());
+  const QImage other = Shown(WidgetOf(*window->other_));
 
   fw::objc_msgSend(handle, selector, 1);
   const QImage rounded = Shown(field);
@@ -149,7 +150,7 @@ TEST(TextFieldTest, BezelMessageRoundsTheFieldAndSquaresItAgain) {
   EXPECT_EQ(sw_test::PixelAt(rounded, 1, 1), sw_test::PixelAt(rounded, 0, 0))
       << "a round corner: the window shows through";
   EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-  EXPECT_EQ(Shown(window->other_->_Widget()), other) << "only the receiver changes";
+  EXPECT_EQ(Shown(WidgetOf(*window->other_)), other) << "only the receiver changes";
 
   field->window()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
@@ -300,7 +301,7 @@ TEST(CanvasTest, PaintGetsAGraphicsOfTheCanvasSizeAndTheAreasToRedraw) {
     sw_test::RuntimeScope scope;
     auto window = OpenControlsWindow();
 
-    window->chart_->_Widget()->grab(c.area);
+    WidgetOf(*window->chart_)->grab(c.area);
 
     ASSERT_EQ(window->log, Log{"Paint"});
     ASSERT_TRUE(window->painted);
@@ -320,8 +321,8 @@ TEST(CanvasTest, MouseDownGetsThePointInCanvasCoordinates) {
   sw_test::RuntimeScope scope;
   auto window = OpenControlsWindow();
 
-  QTest::mousePress(window->chart_->_Widget(), Qt::LeftButton, {}, QPoint(15, 25));
-  QTest::mouseRelease(window->chart_->_Widget(), Qt::LeftButton, {}, QPoint(15, 25));
+  QTest::mousePress(WidgetOf(*window->chart_), Qt::LeftButton, {}, QPoint(15, 25));
+  QTest::mouseRelease(WidgetOf(*window->chart_), Qt::LeftButton, {}, QPoint(15, 25));
 
   EXPECT_EQ(window->log, Log{"MouseDown 15,25"});
 }

@@ -18,7 +18,6 @@
 
 #include "framework/desktop.h"
 #include "framework/picture.h"
-#include "framework/internal.h"
 #include "framework/testing.h"
 #include "tests/support/runtime_scope.h"
 
@@ -245,25 +244,23 @@ TEST(PictureTest, EachOpenReadsTheFolderAnew) {
 }
 
 TEST(PictureTest, TheApplicationIconComesFromTheIconResource) {
-  sw_test::RuntimeScope scope;
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   ResourceFolders folders({dir.path().toStdString()});
   ASSERT_TRUE(SavePng(dir.filePath("Scoremill256.png"), 32, 32));
 
-  fw::internal::ApplyApplicationIcon();
+  sw_test::RuntimeScope scope;
 
   EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
 TEST(PictureTest, TheApplicationIconIsReadWhenAWindowFirstNeedsIt) {
-  sw_test::RuntimeScope scope;
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   ResourceFolders folders({dir.path().toStdString()});
   const QString file = dir.filePath("Scoremill256.png");
   ASSERT_TRUE(SavePng(file, 32, 32));
-  fw::internal::ApplyApplicationIcon();
+  sw_test::RuntimeScope scope;
   // Replaced after start-up: the window shows the file as it is when the window asks.
   QImage replacement(16, 16, QImage::Format_ARGB32);
   replacement.fill(Qt::darkRed);

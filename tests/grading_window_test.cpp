@@ -38,6 +38,11 @@
 
 namespace {
 
+using fw::testing::ContentAreaOf;
+using fw::testing::EditorOf;
+using fw::testing::QtWindowOf;
+using fw::testing::ViewOf;
+using fw::testing::WidgetOf;
 using sw_test::PixelAt;
 using sw_test::ProgramScope;
 using GradingWindow = fw::Ref<class Scorewright>;
@@ -48,11 +53,11 @@ const char* const kLostExplanation =
 const char* const kGainedExplanation =
     "Enter gained points per question into the second column as you grade";
 
-QTableView* View(const GradingWindow& w) { return w->LabBox()->_View(); }
+QTableView* View(const GradingWindow& w) { return ViewOf(*w->LabBox()); }
 
 QLineEdit* Editor(const GradingWindow& w) {
   fw::Ref<fw::TextEdit> active = w->LabBox()->ActiveCell();
-  return active ? active->_Editor() : nullptr;
+  return active ? EditorOf(*active) : nullptr;
 }
 
 // The cell under the open editor, or (-1, -1) when no cell is being edited.
@@ -105,7 +110,7 @@ void TypeEntry(const GradingWindow& w, int row, const char* text) {
 }
 
 void TypeTotal(const GradingWindow& w, const char* text) {
-  auto* field = qobject_cast<QLineEdit*>(w->totalPoints()->_Widget());
+  auto* field = qobject_cast<QLineEdit*>(WidgetOf(*w->totalPoints()));
   ASSERT_NE(field, nullptr);
   field->selectAll();
   if (*text == '\0') {
@@ -118,14 +123,14 @@ void TypeTotal(const GradingWindow& w, const char* text) {
 
 // Chooses the row of the grading-mode pop-up with the arrow keys, as the user does.
 void ChooseMode(const GradingWindow& w, std::int64_t mode) {
-  auto* combo = qobject_cast<QComboBox*>(w->gradingTypePop()->_Widget());
+  auto* combo = qobject_cast<QComboBox*>(WidgetOf(*w->gradingTypePop()));
   ASSERT_NE(combo, nullptr);
   QTest::keyClick(combo, mode > w->gradingTypePop()->ListIndex() ? Qt::Key_Down : Qt::Key_Up);
   ASSERT_EQ(w->gradingTypePop()->ListIndex(), mode);
 }
 
 QLineEdit* TotalField(const GradingWindow& w) {
-  return qobject_cast<QLineEdit*>(w->totalPoints()->_Widget());
+  return qobject_cast<QLineEdit*>(WidgetOf(*w->totalPoints()));
 }
 
 // Where the teacher edits: the entry of kEditRow or the total field.
@@ -205,7 +210,7 @@ TEST(GradingWindowStart, ShowsTheProblemsTheFirstResultsAndTheFirstEntryBeingEdi
   ASSERT_EQ(pop->ListCount(), 2);
   EXPECT_EQ(pop->List(0), "Grade as lost points");
   EXPECT_EQ(pop->List(1), "Grade as gained points");
-  EXPECT_EQ(qobject_cast<QComboBox*>(pop->_Widget())->currentText(), "Grade as lost points");
+  EXPECT_EQ(qobject_cast<QComboBox*>(WidgetOf(*pop))->currentText(), "Grade as lost points");
 }
 
 TEST(GradingWindowCalculation, ResultsAndGradeScaleFollowTheTotalTheModeAndTheEntries) {
@@ -610,7 +615,7 @@ TEST(GradingWindowEditing, EditMenuItemsActOnTheCellAndOnTheTotal) {
     SCOPED_TRACE(row.name);
     ProgramScope program;
     auto w = program.window();
-    auto* menu = w->_QtWindow()->menuBar()->findChild<QMenu*>("EditMenu");
+    auto* menu = QtWindowOf(*w)->menuBar()->findChild<QMenu*>("EditMenu");
     ASSERT_NE(menu, nullptr);
     QAction* action = nullptr;
     for (QAction* a : menu->actions()) {
@@ -729,9 +734,13 @@ TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry)
   };
   const Row rows[] = {
       {"ResetButtonClicked",
-       [](const GradingWindow& w) { QTest::mouseClick(w->resetButton()->_Widget(), Qt::LeftButton); }},
+       [](const GradingWindow& w) {
+         QTest::mouseClick(WidgetOf(*w->resetButton()), Qt::LeftButton);
+       }},
       {"MenuItemChosen",
-       [](const GradingWindow&) { ProgramScope::MenuItemNamed("ResetResetfornextstudent")->Choose(); }},
+       [](const GradingWindow&) {
+         ProgramScope::MenuItemNamed("ResetResetfornextstudent")->Choose();
+       }},
       {"MenuHandlerCalled",
        [](const GradingWindow& w) { EXPECT_TRUE(w->_ResetResetfornextstudent_Action()); }},
   };
@@ -773,13 +782,13 @@ TEST(GradingWindowAccessibility, EachInputAndResultIsKnownByTheWordsBesideIt) {
     QWidget* labelled_by;  // nullptr: no caption beside it
   };
   const Row rows[] = {
-      {"total field", w->totalPoints()->_Widget(), "Assignment Points", "",
-       w->Label12()->_Widget()},
-      {"score table", w->LabBox()->_Widget(), "Score table", "", nullptr},
-      {"percentage", w->percentageLabel()->_Widget(), "100.00%", "Percentage",
-       w->Label6()->_Widget()},
-      {"points lost", w->lostLabel()->_Widget(), "0", "Points Lost", w->Label13()->_Widget()},
-      {"points", w->pointsLabel()->_Widget(), "100/100", "Points", w->Label8()->_Widget()},
+      {"total field", WidgetOf(*w->totalPoints()), "Assignment Points", "",
+       WidgetOf(*w->Label12())},
+      {"score table", WidgetOf(*w->LabBox()), "Score table", "", nullptr},
+      {"percentage", WidgetOf(*w->percentageLabel()), "100.00%", "Percentage",
+       WidgetOf(*w->Label6())},
+      {"points lost", WidgetOf(*w->lostLabel()), "0", "Points Lost", WidgetOf(*w->Label13())},
+      {"points", WidgetOf(*w->pointsLabel()), "100/100", "Points", WidgetOf(*w->Label8())},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -800,7 +809,7 @@ TEST(GradingWindowAccessibility, EachInputAndResultIsKnownByTheWordsBesideIt) {
 TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {
   ProgramScope program;
   auto w = program.window();
-  QWidget* content = w->_ContentArea();
+  QWidget* content = ContentAreaOf(*w);
   const QImage image = content->grab().toImage();
   const std::vector<int> dark_blue{7, 63, 128}, teal{16, 127, 128}, grey{102, 102, 102};
   EXPECT_EQ(PixelAt(image, 250, 10), dark_blue);
@@ -822,16 +831,17 @@ TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {
   EXPECT_EQ(pixel_in_cell(1, 2, 3), (std::vector<int>{255, 255, 255}));
   EXPECT_EQ(pixel_in_cell(1, 2, 0), (std::vector<int>{230, 230, 230})) << "the divider";
 
-  EXPECT_EQ(content->childAt(600, 23), w->Label10()->_Widget());
-  EXPECT_NE(content->childAt(600, 10), w->Label10()->_Widget()) << "under the teal bar";
+  EXPECT_EQ(content->childAt(600, 23), WidgetOf(*w->Label10()));
+  EXPECT_NE(content->childAt(600, 10), WidgetOf(*w->Label10())) << "under the teal bar";
 
-  const QFont font = w->percentageLabel()->_Widget()->font();
+  const QFont font = WidgetOf(*w->percentageLabel())->font();
   EXPECT_TRUE(QFontDatabase::families().contains(QFontInfo(font).family()))
       << QFontInfo(font).family().toStdString();
 
   std::map<std::string, QRect> before;
-  for (const auto& control : w->Controls()) before[control->Name()] = control->_Widget()->geometry();
-  QMainWindow* qt_window = w->_QtWindow();
+  for (const auto& control : w->Controls())
+    before[control->Name()] = WidgetOf(*control)->geometry();
+  QMainWindow* qt_window = QtWindowOf(*w);
   qt_window->resize(qt_window->size() + QSize(100, 50));
   ASSERT_TRUE(QTest::qWaitFor([&] { return content->size() == QSize(880, 450); }));
   for (const auto& control : w->Controls()) {
@@ -843,7 +853,7 @@ TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {
     } else if (name == "LabBox") {
       expected.setHeight(427);
     }
-    EXPECT_EQ(control->_Widget()->geometry(), expected);
+    EXPECT_EQ(WidgetOf(*control)->geometry(), expected);
   }
 
   EXPECT_EQ(qt_window->minimumSize() - QSize(0, qt_window->menuBar()->height()), QSize(780, 400));

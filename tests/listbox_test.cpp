@@ -111,16 +111,16 @@ Ref<ListWindow> OpenWindow(const std::function<void(ListWindow&)>& setup = {}) {
   auto window = fw::New<ListWindow>();
   if (setup) setup(*window);
   window->Constructor();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(window->_QtWindow()));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(fw::testing::QtWindowOf(*window)));
   QCoreApplication::processEvents();  // the list's queued writes reach the view
   return window;
 }
 
-QTableView* ViewOf(const Ref<ListWindow>& window) { return window->list->_View(); }
+QTableView* ViewOf(const Ref<ListWindow>& window) { return fw::testing::ViewOf(*window->list); }
 
 QLineEdit* EditorOf(const Ref<ListWindow>& window) {
   Ref<fw::TextEdit> active = window->list->ActiveCell();
-  return active ? active->_Editor() : nullptr;
+  return active ? fw::testing::EditorOf(*active) : nullptr;
 }
 
 // The row and column of the open editor, or (-1, -1).
@@ -304,12 +304,12 @@ TEST(ListboxTest, EditCellOpensTheEditorWithNothingSelected) {
   EXPECT_EQ(active->Text(), "3");
   EXPECT_EQ(active->SelLength(), 0);
   EXPECT_EQ(active->SelStart(), 1);
-  EXPECT_EQ(QApplication::focusWidget(), active->_Editor());
+  EXPECT_EQ(QApplication::focusWidget(), fw::testing::EditorOf(*active));
   EXPECT_EQ(ViewOf(window)->currentIndex().row(), 2);
 
   active->SelectAll();
   EXPECT_EQ(active->SelText(), "3");
-  QTest::keyClicks(active->_Editor(), "8");
+  QTest::keyClicks(fw::testing::EditorOf(*active), "8");
   EXPECT_EQ(window->list->Cell(2, 1), "8");
   active->SetText("81");
   EXPECT_EQ(window->list->Cell(2, 1), "81");
@@ -439,7 +439,7 @@ TEST(ListboxTest, EditSurvivesTheWindowLosingActivation) {
   editor->setSelection(0, 1);
 
   auto* box = new QMessageBox(QMessageBox::Information, "Note", "Saved", QMessageBox::Ok,
-                              window->_QtWindow());
+                              fw::testing::QtWindowOf(*window));
   box->open();
   ASSERT_TRUE(QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }));
   QCoreApplication::processEvents();
@@ -450,8 +450,8 @@ TEST(ListboxTest, EditSurvivesTheWindowLosingActivation) {
   EXPECT_EQ(editor->selectedText(), "2");
 
   box->done(QMessageBox::Ok);
-  window->_QtWindow()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window->_QtWindow()));
+  fw::testing::QtWindowOf(*window)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fw::testing::QtWindowOf(*window)));
   ASSERT_TRUE(editor);
   EXPECT_EQ(EditorOf(window), editor.data());
   EXPECT_EQ(QApplication::focusWidget(), editor.data());
@@ -622,7 +622,7 @@ TEST(GraphicsTest, AlphaCountsTransparencyAndDrawingEndsWithThePaintEvent) {
   g.FillRect(0, 0, 4, 4);
   g.SetForeColor(fw::RGB(0, 0, 0, 0));
   g.FillRect(0, 0, 2, 4);
-  g._Invalidate();
+  fw::testing::EndPaint(g);
   EXPECT_THROW(g.FillRect(0, 0, 4, 4), fw::NilObjectException);
   EXPECT_THROW(g.DrawLine(0, 0, 3, 3), fw::NilObjectException);
   painter.end();

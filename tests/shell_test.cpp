@@ -33,6 +33,10 @@
 
 namespace {
 
+using fw::testing::ContentAreaOf;
+using fw::testing::ImageOf;
+using fw::testing::QtWindowOf;
+using fw::testing::WidgetOf;
 using sw_test::ProgramScope;
 
 int CountOpen(const std::string& class_name) {
@@ -103,11 +107,11 @@ TEST(MenuBar, HoldsTheFiveMenusWithTheirItemsInOrder) {
   EXPECT_EQ(MainMenuBar().get(), bar.get()) << "built once";
 
   // The grading window shows the bar; its content area keeps the design size beneath it.
-  QMenuBar* qt_bar = program.window()->_QtWindow()->menuBar();
+  QMenuBar* qt_bar = QtWindowOf(*program.window())->menuBar();
   QStringList titles;
   for (QAction* action : qt_bar->actions()) titles << action->text();
   EXPECT_EQ(titles, QStringList({"&File", "&Edit", "Reset", "Other Apps for Teachers", "Help"}));
-  EXPECT_EQ(program.window()->_ContentArea()->size(), QSize(780, 400));
+  EXPECT_EQ(ContentAreaOf(*program.window())->size(), QSize(780, 400));
 }
 
 TEST(MenuHandlers, EachLinkHandsExactlyOneUrlToTheDesktop) {
@@ -154,7 +158,7 @@ TEST(InfoWindows, OneOfEachAtATimeAndANewOneAfterClosing) {
     ASSERT_TRUE(first);
     ProgramScope::MenuItemNamed(item)->Choose();
     EXPECT_EQ(CountOpen(cls), 1);
-    first->_QtWindow()->close();
+    QtWindowOf(*first)->close();
     EXPECT_EQ(CountOpen(cls), 0);
     EXPECT_EQ(CountOpen("Scorewright"), 1) << "closing it ends nothing else";
     ProgramScope::MenuItemNamed(item)->Choose();
@@ -171,17 +175,17 @@ TEST(InfoWindows, ChoosingTheItemBringsTheMinimisedWindowBackToTheFront) {
     SCOPED_TRACE(item);
     const std::string cls = std::string(item) == "HelpHelpWindow" ? "helpWindow" : "aboutwindow";
     ProgramScope::MenuItemNamed(item)->Choose();
-    QMainWindow* shown = fw::_GetImplicitWindow(cls + "." + cls)->_QtWindow();
+    QMainWindow* shown = QtWindowOf(*fw::_GetImplicitWindow(cls + "." + cls));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
     shown->showMinimized();
-    QApplication::setActiveWindow(program.window()->_QtWindow());
+    QApplication::setActiveWindow(QtWindowOf(*program.window()));
     ASSERT_TRUE(shown->windowState() & Qt::WindowMinimized);
 
     ProgramScope::MenuItemNamed(item)->Choose();
     EXPECT_FALSE(shown->windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(shown->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(shown));
-    EXPECT_EQ(fw::OpenWindows().front()->_QtWindow(), shown) << "the front window";
+    EXPECT_EQ(QtWindowOf(*fw::OpenWindows().front()), shown) << "the front window";
     EXPECT_EQ(CountOpen(cls), 1);
   }
 }
@@ -189,19 +193,19 @@ TEST(InfoWindows, ChoosingTheItemBringsTheMinimisedWindowBackToTheFront) {
 TEST(InfoWindows, AboutWindowShowsItsDesignAndItsMessages) {
   ProgramScope program;
   auto about = aboutwindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(about->_QtWindow()));
-  EXPECT_EQ(about->_ContentArea()->size(), QSize(228, 240));
-  EXPECT_EQ(about->_QtWindow()->windowTitle(), "");
-  EXPECT_FALSE(about->_QtWindow()->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(about->_QtWindow()->minimumSize(), about->_QtWindow()->maximumSize()) << "fixed size";
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(QtWindowOf(*about)));
+  EXPECT_EQ(ContentAreaOf(*about)->size(), QSize(228, 240));
+  EXPECT_EQ(QtWindowOf(*about)->windowTitle(), "");
+  EXPECT_FALSE(QtWindowOf(*about)->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(QtWindowOf(*about)->minimumSize(), QtWindowOf(*about)->maximumSize()) << "fixed size";
   EXPECT_EQ(about->Label1()->Text(), "Scorewright");
   EXPECT_EQ(about->Label2()->Text(), "Version 1.0.1");
   EXPECT_EQ(std::count(about->Label3()->Text().begin(), about->Label3()->Text().end(), '\n'), 1);
 
-  QTest::mouseClick(about->Label1()->_Widget(), Qt::LeftButton);
+  QTest::mouseClick(WidgetOf(*about->Label1()), Qt::LeftButton);
   EXPECT_TRUE(fw::testing::OpenMessageBoxTexts().empty());
-  QTest::mouseClick(about->Label2()->_Widget(), Qt::LeftButton);
-  QTest::mouseClick(about->Canvas1()->_Widget(), Qt::LeftButton);
+  QTest::mouseClick(WidgetOf(*about->Label2()), Qt::LeftButton);
+  QTest::mouseClick(WidgetOf(*about->Canvas1()), Qt::LeftButton);
   auto texts = fw::testing::OpenMessageBoxTexts();
   std::sort(texts.begin(), texts.end());
   EXPECT_EQ(texts,
@@ -212,10 +216,10 @@ TEST(InfoWindows, AboutWindowShowsItsDesignAndItsMessages) {
 TEST(InfoWindows, AboutWindowDrawsTheIconAcrossTheCanvas) {
   ProgramScope program;
   auto about = aboutwindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(about->_QtWindow()));
-  const QImage canvas = about->Canvas1()->_Widget()->grab().toImage();
-  const QImage icon = Scoremill256()->_Image().scaled(100, 100, Qt::IgnoreAspectRatio,
-                                                       Qt::SmoothTransformation);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(QtWindowOf(*about)));
+  const QImage canvas = WidgetOf(*about->Canvas1())->grab().toImage();
+  const QImage icon =
+      ImageOf(*Scoremill256()).scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   // The centre of the canvas shows the centre of the icon, scaled to 100 x 100.
   const QColor drawn = canvas.pixelColor(50, 50), expected = icon.pixelColor(50, 50);
   EXPECT_NEAR(drawn.red(), expected.red(), 40);
@@ -227,9 +231,9 @@ TEST(InfoWindows, AboutWindowDrawsTheIconAcrossTheCanvas) {
 TEST(InfoWindows, HelpWindowShowsItsFourTexts) {
   ProgramScope program;
   auto help = helpWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(help->_QtWindow()));
-  EXPECT_EQ(help->_ContentArea()->size(), QSize(444, 218));
-  EXPECT_EQ(help->_QtWindow()->windowTitle(), "Help Window");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(QtWindowOf(*help)));
+  EXPECT_EQ(ContentAreaOf(*help)->size(), QSize(444, 218));
+  EXPECT_EQ(QtWindowOf(*help)->windowTitle(), "Help Window");
   EXPECT_EQ(help->Label1()->Text(), "Select how you grade");
   EXPECT_EQ(help->Label2()->Text().size(), 187u);
   EXPECT_EQ(help->Label3()->Text(), "Enter the points lost or gained");
@@ -238,33 +242,33 @@ TEST(InfoWindows, HelpWindowShowsItsFourTexts) {
   EXPECT_NE(text4.find("\"Graded Points\""), std::string::npos);
   EXPECT_NE(text4.find("and \xEF\xA3\xBF-R to reset."), std::string::npos);
   // Drawn with this platform's command key in place of the sign that no font here has.
-  auto* shown = qobject_cast<QLabel*>(help->Label4()->_Widget());
+  auto* shown = qobject_cast<QLabel*>(WidgetOf(*help->Label4()));
   ASSERT_NE(shown, nullptr);
   EXPECT_TRUE(shown->text().endsWith("and Ctrl-R to reset."));
   EXPECT_TRUE(shown->wordWrap());
-  EXPECT_EQ(help->Label1()->_Widget()->font().pixelSize(), 18);
-  EXPECT_TRUE(help->Label1()->_Widget()->font().bold());
+  EXPECT_EQ(WidgetOf(*help->Label1())->font().pixelSize(), 18);
+  EXPECT_TRUE(WidgetOf(*help->Label1())->font().bold());
 }
 
 TEST(Shortcuts, CtrlRResetsFromTheGradingWindowOnly) {
   ProgramScope program;
   auto window = program.window();
   window->LabBox()->SetCell(3, 1, "4");
-  QTest::keyClick(window->_QtWindow(), Qt::Key_R, Qt::ControlModifier);
+  QTest::keyClick(QtWindowOf(*window), Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(window->LabBox()->Cell(3, 1), "0");
 
   window->LabBox()->SetCell(3, 1, "4");
   auto about = aboutwindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(about->_QtWindow()));
-  QTest::keyClick(about->_QtWindow(), Qt::Key_R, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(QtWindowOf(*about)));
+  QTest::keyClick(QtWindowOf(*about), Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(window->LabBox()->Cell(3, 1), "4") << "the about window has no reset handler";
 }
 
 TEST(Shortcuts, CtrlASelectsAllInATextEditorAndOpensAboutElsewhere) {
   ProgramScope program;
   auto window = program.window();
-  QApplication::setActiveWindow(window->_QtWindow());
-  auto* field = qobject_cast<QLineEdit*>(window->totalPoints()->_Widget());
+  QApplication::setActiveWindow(QtWindowOf(*window));
+  auto* field = qobject_cast<QLineEdit*>(WidgetOf(*window->totalPoints()));
   ASSERT_NE(field, nullptr);
   field->setFocus();
   field->deselect();
@@ -272,14 +276,14 @@ TEST(Shortcuts, CtrlASelectsAllInATextEditorAndOpensAboutElsewhere) {
   EXPECT_EQ(field->selectedText(), "100");
   EXPECT_EQ(CountOpen("aboutwindow"), 0);
 
-  window->resetButton()->_Widget()->setFocus();
-  QTest::keyClick(window->resetButton()->_Widget(), Qt::Key_A, Qt::ControlModifier);
+  WidgetOf(*window->resetButton())->setFocus();
+  QTest::keyClick(WidgetOf(*window->resetButton()), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(CountOpen("aboutwindow"), 1);
 }
 
 TEST(Shortcuts, EveryItemIsNamedByItsWordsAndSelectAllShowsCtrlAAsItsShortcut) {
   ProgramScope program;
-  QMenuBar* qt_bar = program.window()->_QtWindow()->menuBar();
+  QMenuBar* qt_bar = QtWindowOf(*program.window())->menuBar();
   std::map<QString, QString> shortcuts;  // item name -> the shortcut a screen reader announces
   for (QAction* menu_action : qt_bar->actions()) {
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(menu_action->menu());
@@ -303,9 +307,9 @@ TEST(Shortcuts, EveryItemIsNamedByItsWordsAndSelectAllShowsCtrlAAsItsShortcut) {
   const QtMessageHandler previous = qInstallMessageHandler(
       [](QtMsgType, const QMessageLogContext&, const QString& message) { warnings << message; });
   auto window = program.window();
-  for (QWidget* focus : {window->resetButton()->_Widget(), static_cast<QWidget*>(qt_bar)}) {
+  for (QWidget* focus : {WidgetOf(*window->resetButton()), static_cast<QWidget*>(qt_bar)}) {
     SCOPED_TRACE(focus->metaObject()->className());
-    QApplication::setActiveWindow(window->_QtWindow());
+    QApplication::setActiveWindow(QtWindowOf(*window));
     focus->setFocus(Qt::MenuBarFocusReason);
     QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(CountOpen("aboutwindow"), 1);
@@ -318,8 +322,8 @@ TEST(Shortcuts, EveryItemIsNamedByItsWordsAndSelectAllShowsCtrlAAsItsShortcut) {
 TEST(Shortcuts, EditItemsActOnTheFocusedField) {
   ProgramScope program;
   auto window = program.window();
-  QApplication::setActiveWindow(window->_QtWindow());
-  auto* field = qobject_cast<QLineEdit*>(window->totalPoints()->_Widget());
+  QApplication::setActiveWindow(QtWindowOf(*window));
+  auto* field = qobject_cast<QLineEdit*>(WidgetOf(*window->totalPoints()));
   field->setFocus();
   ProgramScope::MenuItemNamed("EditSelectAll")->Choose();
   EXPECT_EQ(field->selectedText(), "100");
@@ -347,8 +351,8 @@ TEST(TotalField, APasteIsKeptWholeUnlessLimitTextLimitsIt) {
     ProgramScope program;
     auto window = program.window();
     window->totalPoints()->SetLimitText(c.limit);
-    QApplication::setActiveWindow(window->_QtWindow());
-    auto* field = qobject_cast<QLineEdit*>(window->totalPoints()->_Widget());
+    QApplication::setActiveWindow(QtWindowOf(*window));
+    auto* field = qobject_cast<QLineEdit*>(WidgetOf(*window->totalPoints()));
     ASSERT_NE(field, nullptr);
     field->setFocus();
     field->selectAll();
@@ -401,8 +405,8 @@ TEST(Icon, AMissingIconPaintsNothingAndIsReported) {
   QTemporaryDir empty;
   fw::testing::SetResourceFolders({empty.path().toStdString()});
   auto about = aboutwindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(about->_QtWindow()));
-  about->Canvas1()->_Widget()->repaint();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(QtWindowOf(*about)));
+  WidgetOf(*about->Canvas1())->repaint();
   ASSERT_FALSE(fw::testing::Reports().empty());
   EXPECT_NE(fw::testing::Reports().front().find("NilObjectException"), std::string::npos);
   fw::testing::ResetResourceFolders();

@@ -51,7 +51,7 @@ bool Traced(const std::string& prefix) { return IndexOf(prefix) >= 0; }
 void CloseGradingWindow() {
   auto windows = fw::OpenWindows();
   ASSERT_EQ(windows.size(), 1u);
-  windows.front()->_QtWindow()->close();  // as the window's close button does
+  fw::testing::QtWindowOf(*windows.front())->close();  // as the window's close button does
 }
 
 TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {
@@ -67,7 +67,7 @@ TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {
       "RuntimeInit",
       "RuntimePerformInitializers",
       "_RuntimeSetExceptionHelper",
-      "_RuntimeSetFrameworkVersion",
+      "RuntimeSetFrameworkVersion",
       "Application._SetSupportsHiDPI",
       "_RuntimeInitExternalClasses",
       "_InitPluginEntrypoints",
@@ -108,7 +108,7 @@ TEST(StartUp, TheApplicationObjectCarriesItsVersionData) {
     EXPECT_EQ(app->PackageInfo(), "Tallywright for Teachers");
     EXPECT_NE(app->LongVersion().find("Copyright"), std::string::npos);
     EXPECT_TRUE(app->MenuBar());
-    EXPECT_DOUBLE_EQ(fw::_RuntimeFrameworkVersion(), 2019.011);
+    EXPECT_DOUBLE_EQ(fw::testing::FrameworkVersion(), 2019.011);
     CloseGradingWindow();
   });
 }
@@ -130,9 +130,9 @@ TEST(StartUp, EachFailureEndsWhereItBelongs) {
       {"a static initialiser", {"StaticInitializer:Scorewright"},
        {"_RuntimeSetExceptionHelper", "Window.Constructor", "_RuntimeRun"}, true, 1},
       {"installing the exception helper", {"_RuntimeSetExceptionHelper"},
-       {"_RuntimeSetFrameworkVersion", "Application._SetSupportsHiDPI", "_RunFrameworkInitialization",
-        "_RuntimeRun"}, true, 1},
-      {"telling the framework version", {"_RuntimeSetFrameworkVersion"},
+       {"RuntimeSetFrameworkVersion", "Application._SetSupportsHiDPI",
+        "_RunFrameworkInitialization", "_RuntimeRun"}, true, 1},
+      {"telling the framework version", {"RuntimeSetFrameworkVersion"},
        {"Application._SetSupportsHiDPI", "_RunFrameworkInitialization", "_RuntimeRun"}, true, 1},
       {"early start-up", {"_InitPluginEntrypoints"},
        {"Application._x_SetVersionData", "_RuntimeRegisterAppObject", "Application._AddMenuHandler",

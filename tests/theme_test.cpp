@@ -23,6 +23,10 @@
 
 namespace {
 
+using fw::testing::ContentAreaOf;
+using fw::testing::EditorOf;
+using fw::testing::QtWindowOf;
+using fw::testing::WidgetOf;
 using sw_test::ProgramScope;
 
 // A desktop with a dark scheme: the colours of qt6ct's "darker".
@@ -57,12 +61,12 @@ struct Text {
 // Each label's text as its window shows it: its design colour, which pixels of its box show
 // unchanged, against the colour that fills most of its box.
 void ExpectReadable(const fw::Ref<fw::Window>& window, const std::vector<Text>& texts) {
-  QMainWindow* qt_window = window->_QtWindow();
+  QMainWindow* qt_window = QtWindowOf(*window);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(qt_window));
   const QImage image = qt_window->grab().toImage();
   for (const Text& text : texts) {
     SCOPED_TRACE(text.what);
-    QWidget* widget = text.label->_Widget();
+    QWidget* widget = WidgetOf(*text.label);
     const QRect box = QRect(widget->mapTo(qt_window, QPoint(0, 0)), widget->size()) & image.rect();
     const fw::Color designed = text.label->TextColor();
     const QRgb ink = qRgb(designed.red, designed.green, designed.blue);
@@ -113,12 +117,12 @@ TEST(DarkDesktop, EveryTextOfTheThreeWindowsReadsAsOnALightOne) {
 
 TEST(DarkDesktop, WindowsFollowTheDesktopChangingItsSchemeAndBack) {
   ProgramScope program;
-  QWidget* content = program.window()->_ContentArea();
+  QWidget* content = ContentAreaOf(*program.window());
   // The window as drawn, but for the open cell editor, whose caret blinks.
   auto look = [&] {
     QImage image = content->grab().toImage();
     if (fw::Ref<fw::TextEdit> cell = program.window()->LabBox()->ActiveCell()) {
-      QWidget* editor = cell->_Editor();
+      QWidget* editor = EditorOf(*cell);
       QPainter(&image).fillRect(QRect(editor->mapTo(content, QPoint(0, 0)), editor->size()),
                                 Qt::magenta);
     }

@@ -25,6 +25,10 @@
 
 namespace {
 
+using fw::testing::ContentAreaOf;
+using fw::testing::QtWindowOf;
+using fw::testing::WidgetOf;
+
 class Plain : public fw::Window {
  public:
   static constexpr const char* kClassName = "Plain";
@@ -43,9 +47,9 @@ class Plain : public fw::Window {
     fw::_SetProperties(fw::CheckedCast<fw::Label>(_ControlByName("Caption")),
                        {{"Left", 10}, {"Top", 20}, {"Width", 100}, {"Height", 20}, {"Text", "hi"}});
     // Created in the reverse of their tab order.
-    _CreateControl<fw::PushButton>("Third", {{"Left", 10}, {"Top", 110}, {"TabIndex", 3}});
-    _CreateControl<fw::PushButton>("Second", {{"Left", 10}, {"Top", 50}, {"TabIndex", 2}});
-    _CreateControl<fw::PushButton>("First", {{"Left", 10}, {"Top", 80}, {"TabIndex", 1}});
+    CreateControl<fw::PushButton>("Third", {{"Left", 10}, {"Top", 110}, {"TabIndex", 3}});
+    CreateControl<fw::PushButton>("Second", {{"Left", 10}, {"Top", 50}, {"TabIndex", 2}});
+    CreateControl<fw::PushButton>("First", {{"Left", 10}, {"Top", 80}, {"TabIndex", 1}});
   }
   void Event_Close() { ++closes; }
   int closes = 0;
@@ -68,22 +72,22 @@ class Captioned : public fw::Window {
   static constexpr const char* kClassName = "Captioned";
   std::string ClassName() const override { return kClassName; }
   void CreateControls() {
-    _CreateControl<fw::Label>("FieldCaption", {{"Left", 10},
-                                               {"Top", 10},
+    CreateControl<fw::Label>("FieldCaption", {{"Left", 10},
+                                              {"Top", 10},
+                                              {"Width", 80},
+                                              {"Height", 20},
+                                              {"Text", "Total Points:"},
+                                              {"LabelFor", "Field"}});
+    CreateControl<fw::TextField>(
+        "Field", {{"Left", 100}, {"Top", 10}, {"Width", 80}, {"Height", 20}, {"Text", "100"}});
+    CreateControl<fw::Label>(
+        "Result", {{"Left", 10}, {"Top", 40}, {"Width", 80}, {"Height", 20}, {"Text", "97%"}});
+    CreateControl<fw::Label>("ResultCaption", {{"Left", 100},
+                                               {"Top", 40},
                                                {"Width", 80},
                                                {"Height", 20},
-                                               {"Text", "Total Points:"},
-                                               {"LabelFor", "Field"}});
-    _CreateControl<fw::TextField>(
-        "Field", {{"Left", 100}, {"Top", 10}, {"Width", 80}, {"Height", 20}, {"Text", "100"}});
-    _CreateControl<fw::Label>(
-        "Result", {{"Left", 10}, {"Top", 40}, {"Width", 80}, {"Height", 20}, {"Text", "97%"}});
-    _CreateControl<fw::Label>("ResultCaption", {{"Left", 100},
-                                                {"Top", 40},
-                                                {"Width", 80},
-                                                {"Height", 20},
-                                                {"Text", "Score"},
-                                                {"LabelFor", "Result"}});
+                                               {"Text", "Score"},
+                                               {"LabelFor", "Result"}});
   }
 };
 
@@ -93,7 +97,7 @@ class Miscaptioned : public fw::Window {
   static constexpr const char* kClassName = "Miscaptioned";
   std::string ClassName() const override { return kClassName; }
   void CreateControls() {
-    _CreateControl<fw::Label>("Caption", {{"Text", "Total:"}, {"LabelFor", "Nowhere"}});
+    CreateControl<fw::Label>("Caption", {{"Text", "Total:"}, {"LabelFor", "Nowhere"}});
   }
 };
 
@@ -137,16 +141,16 @@ TEST(Label, LabelForNamesAFieldAndDescribesAResultWhateverTheCreationOrder) {
     return fw::CheckedCast<fw::RectControl>(window->_ControlByName(name));
   };
   auto label = [&](const char* name) { return fw::CheckedCast<fw::Label>(control(name)); };
-  QWidget* field = control("Field")->_Widget();
-  QWidget* result = control("Result")->_Widget();
+  QWidget* field = WidgetOf(*control("Field"));
+  QWidget* result = WidgetOf(*control("Result"));
 
   Heard heard = HeardOf(field);
   EXPECT_EQ(heard.name, "Total Points") << "the caption's words, without its colon";
-  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{control("FieldCaption")->_Widget()});
+  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{WidgetOf(*control("FieldCaption"))});
   heard = HeardOf(result);
   EXPECT_EQ(heard.name, "97%") << "a result is known by its value";
   EXPECT_EQ(heard.description, "Score");
-  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{control("ResultCaption")->_Widget()});
+  EXPECT_EQ(heard.labelled_by, std::vector<QWidget*>{WidgetOf(*control("ResultCaption"))});
 
   // A caption's new words follow it to what it captions.
   label("FieldCaption")->SetText("Maximum:");
@@ -164,7 +168,7 @@ TEST(Label, LabelForNamesAFieldAndDescribesAResultWhateverTheCreationOrder) {
   fw::_SetProperties(label("ResultCaption"), {{"LabelFor", "Field"}});
   EXPECT_EQ(HeardOf(result).description, "");
   EXPECT_TRUE(HeardOf(result).labelled_by.empty());
-  EXPECT_EQ(qobject_cast<QLabel*>(control("ResultCaption")->_Widget())->buddy(), field);
+  EXPECT_EQ(qobject_cast<QLabel*>(WidgetOf(*control("ResultCaption")))->buddy(), field);
 }
 
 TEST(Label, LabelForAControlThatIsNotThereIsRefusedByName) {
@@ -222,19 +226,19 @@ TEST(Window, ContentAreaHasTheDesignSizeBesideTheMenuBar) {
   sw_test::RuntimeScope scope;
   auto window = fw::New<Plain>();
   window->Constructor();
-  auto* qt_window = window->_QtWindow();
+  auto* qt_window = QtWindowOf(*window);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(qt_window));
-  EXPECT_EQ(window->_ContentArea()->size(), QSize(300, 200));
+  EXPECT_EQ(ContentAreaOf(*window)->size(), QSize(300, 200));
   EXPECT_EQ(qt_window->windowTitle(), "Plain");
   auto label = fw::CheckedCast<fw::Label>(window->_ControlByName("Caption"));
-  EXPECT_EQ(label->_Widget()->geometry(), QRect(10, 20, 100, 20));
+  EXPECT_EQ(WidgetOf(*label)->geometry(), QRect(10, 20, 100, 20));
 }
 
 TEST(Window, ImplicitInstanceIsReusedUntilClosed) {
   sw_test::RuntimeScope scope;
   auto first = fw::ImplicitInstance<Plain>("Plain.Plain");
   EXPECT_EQ(fw::ImplicitInstance<Plain>("Plain.Plain").get(), first.get());
-  first->_QtWindow()->close();
+  QtWindowOf(*first)->close();
   EXPECT_EQ(first->closes, 1);
   EXPECT_FALSE(fw::_GetImplicitWindow("Plain.Plain"));
   auto second = fw::ImplicitInstance<Plain>("Plain.Plain");
@@ -258,9 +262,9 @@ TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
   sw_test::RuntimeScope scope;
   auto window = fw::New<Plain>();
   window->Constructor();
-  QApplication::setActiveWindow(window->_QtWindow());
+  QApplication::setActiveWindow(QtWindowOf(*window));
   auto button = [&](const char* name) {
-    return fw::CheckedCast<fw::PushButton>(window->_ControlByName(name))->_Widget();
+    return WidgetOf(*fw::CheckedCast<fw::PushButton>(window->_ControlByName(name)));
   };
   button("First")->setFocus(Qt::OtherFocusReason);
   for (const char* next : {"Second", "Third"}) {
@@ -271,7 +275,7 @@ TEST(Window, TabMovesFocusByTabIndexNotCreationOrder) {
 
 // The rows and the rightmost column that a label's text inks.
 std::pair<int, int> Ink(fw::Label& label) {
-  const QImage image = label._Widget()->grab().toImage();
+  const QImage image = WidgetOf(label)->grab().toImage();
   int rows = 0, right = -1;
   for (int y = 0; y < image.height(); ++y) {
     bool row_inked = false;
@@ -337,7 +341,7 @@ TEST(Window, AControlHeldPastItsWindowIsHarmless) {
     window->Close();
   }
   QCoreApplication::processEvents();  // the framework lets go of the closed window
-  EXPECT_EQ(label->_Widget(), nullptr);
+  EXPECT_EQ(WidgetOf(*label), nullptr);
   label->SetText("still here");
   EXPECT_EQ(label->Text(), "still here");
 }

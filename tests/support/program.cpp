@@ -15,7 +15,7 @@ ProgramScope::ProgramScope(const std::function<void()>& before_start) {
   _EarlyStartup();
   _LateStartup();
   window_ = fw::CheckedCast<class Scorewright>(fw::_GetImplicitWindow("Scorewright.Scorewright"));
-  if (window_) (void)QTest::qWaitForWindowExposed(window_->_QtWindow());
+  if (window_) (void)QTest::qWaitForWindowExposed(fw::testing::QtWindowOf(*window_));
 }
 
 ProgramScope::~ProgramScope() {

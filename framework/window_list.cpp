@@ -1,0 +1,85 @@
+// The framework's hold on windows: every open window, front-most first, and the windows closed
+// but not yet let go of. A window is released after the event that closed it has returned.
+#include <QApplication>
+#include <QMetaObject>
+#include <algorithm>
+#include <vector>
+
+#include "framework/internal.h"
+#include "framework/window.h"
+
+namespace fw {
+
+namespace {
+
+std::vector<Ref<Window>>& Held() {
+  static std::vector<Ref<Window>> held;
+  return held;
+}
+std::vector<Ref<Window>>& Closed() {
+  static std::vector<Ref<Window>> closed;
+  return closed;
+}
+
+std::vector<Ref<Window>>::iterator Find(Window* window) {
+  auto& held = Held();
+  return std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
+}
+
+}  // namespace
+
+Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
+  FaultPoint("_GetImplicitWindow");
+  for (const Ref<Window>& window : Held()) {
+    if (window->IsOpen() && window->IsImplicitInstance() && window->Description() &&
+        window->Description()->qualified_name == qualified_name) {
+      return window;
+    }
+  }
+  return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows() {
+  std::vector<Ref<Window>> result;
+  for (const auto& window : Held()) {
+    if (window->IsOpen()) result.push_back(window);
+  }
+  return result;
+}
+
+namespace internal {
+
+void HoldWindow(const Ref<Window>& window) { Held().insert(Held().begin(), window); }
+
+void BringWindowToFront(Window* window) {
+  auto it = Find(window);
+  if (it != Held().end()) std::rotate(Held().begin(), it, it + 1);
+}
+
+void ForgetWindow(Window* window) {
+  auto it = Find(window);
+  if (it == Held().end()) return;
+  Closed().push_back(*it);
+  Held().erase(it);
+  if (auto* app = QtApplication()) {
+    QMetaObject::invokeMethod(
+        app, [] { ReleaseClosedWindows(); }, Qt::QueuedConnection);
+  }
+}
+
+void ReleaseClosedWindows() {
+  auto closed = std::move(Closed());
+  Closed().clear();
+  closed.clear();
+}
+
+void ReleaseAllWindows() {
+  auto held = std::move(Held());
+  Held().clear();
+  held.clear();
+  ReleaseClosedWindows();
+}
+
+}  // namespace internal
+
+}  // namespace fw
