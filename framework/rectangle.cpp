@@ -13,6 +13,7 @@ class RectangleWidget : public QWidget {
  public:
   RectangleWidget(Rectangle* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, owner->FillColor().alpha == 0);
   }
 
  protected:
@@ -49,7 +50,12 @@ QWidget* Rectangle::CreateWidget(QWidget* parent) { return new RectangleWidget(t
 
 void Rectangle::SetFillColor(Color c) {
   fill_ = c;
-  if (auto* w = QtWidget()) w->update();
+  if (auto* w = QtWidget()) {
+    // An opaque fill covers every pixel: Qt then paints nothing of what lies beneath, which
+    // spares the bars and captions that overlap a changing result label a repaint at every key.
+    w->setAttribute(Qt::WA_OpaquePaintEvent, c.alpha == 0);
+    w->update();
+  }
 }
 void Rectangle::SetBorderWidth(std::int64_t v) {
   if (v < 0)
