@@ -3,26 +3,14 @@
 #include <QApplication>
 #include <QColor>
 #include <QStyle>
-#include <cmath>
 
 namespace fw::internal {
 
-namespace {
-
-// The relative luminance of a colour as contrast ratios count it (sRGB, 0 to 1).
-double Luminance(const QColor& colour) {
-  auto linear = [](double c) {
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
-}
-
-}  // namespace
-
+// Lightness tells a dark scheme from a light one as well as luminance does, and spares every
+// launch the floating-point library's power function.
 bool IsDark(const QPalette& palette) {
-  return Luminance(palette.color(QPalette::Window)) <
-         Luminance(palette.color(QPalette::WindowText));
+  return palette.color(QPalette::Window).lightness() <
+         palette.color(QPalette::WindowText).lightness();
 }
 
 QPalette DesignPalette() {
