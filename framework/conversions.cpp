@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
 #include <system_error>
 
 #include "framework/exceptions.h"
@@ -70,6 +73,46 @@ int MaskDecimals(std::string_view mask) {
   return static_cast<int>(mask.size()) - 1;
 }
 
+// The value times 10^decimals, rounded half away from zero, when one multiplication decides it:
+// the product is off by at most half a unit in its last place, so while its fraction keeps more
+// than that distance from the integers and from one half, the exact value rounds the same way.
+// Nothing when the value is too large for it or lies near a tie; the exact path decides those.
+std::optional<std::uint64_t> ScaledByOneMultiplication(double magnitude, int decimals) {
+  constexpr int kMostDecimals = 15;
+  if (decimals > kMostDecimals) return std::nullopt;
+  double power = 1;
+  for (int i = 0; i < decimals; ++i) power *= 10;  // exact up to 10^22
+  const double scaled = magnitude * power;
+  if (!(scaled < 0x1p52)) return std::nullopt;
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;  // exact below 2^52
+  const double margin =
+      2 * (std::nextafter(scaled, std::numeric_limits<double>::infinity()) - scaled);
+  if (fraction < margin || 1 - fraction < margin || std::fabs(fraction - 0.5) < margin) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+}
+
+// A whole number of units of 10^-decimals as text: the integer digits, then the decimals.
+std::string UnitsText(bool negative, std::uint64_t units, int decimals) {
+  std::uint64_t power = 1;
+  for (int i = 0; i < decimals; ++i) power *= 10;
+  char buffer[48];
+  char* end = buffer;
+  if (negative && units != 0) *end++ = '-';
+  end = std::to_chars(end, buffer + sizeof buffer, units / power).ptr;
+  if (decimals > 0) {
+    *end++ = '.';
+    char fraction[24];
+    char* fraction_end = std::to_chars(fraction, fraction + sizeof fraction, units % power).ptr;
+    const auto written = static_cast<int>(fraction_end - fraction);
+    end = std::fill_n(end, decimals - written, '0');
+    end = std::copy(fraction, fraction_end, end);
+  }
+  return std::string(buffer, end);
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -131,6 +174,9 @@ std::string Format(double value, std::string_view mask) {
     throw UnsupportedOperationException("unsupported format mask \"" + std::string(mask) + "\"");
   }
   if (!std::isfinite(value)) return NonFinite(value);
+  if (const auto units = ScaledByOneMultiplication(std::fabs(value), decimals)) {
+    return UnitsText(value < 0, *units, decimals);
+  }
 
   // Print the exact binary value: a double m * 2^(e - 53) has at most 53 - e fractional digits.
   int exponent = 0;

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/date.h"
 
@@ -148,6 +151,56 @@ TEST(ConversionsTest, FormatRoundsHalfAwayFromZeroOnTheExactValue) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(Format(row.value, row.mask), row.expected);
+  }
+}
+
+// Format decides most values by one multiplication and the rest from the exact decimal expansion;
+// both must agree with rounding the exact expansion, also next to every kind of tie.
+TEST(ConversionsTest, FormatAgreesWithTheExactExpansionEverywhere) {
+  auto exact = [](double value, int decimals) {
+    char buffer[2000];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::fixed, 1100)
+                         .ptr;
+    std::string digits(buffer, end);
+    const std::size_t point = digits.find('.');
+    std::string kept = digits.substr(0, point) + digits.substr(point + 1, decimals);
+    if (digits[point + 1 + decimals] >= '5') {
+      std::size_t i = kept.size();
+      while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
+      if (i == 0)
+        kept.insert(0, 1, '1');
+      else
+        ++kept[i - 1];
+    }
+    std::string text = kept.substr(0, kept.size() - decimals);
+    if (decimals > 0) text += "." + kept.substr(kept.size() - decimals);
+    const bool zero = kept.find_first_not_of('0') == std::string::npos;
+    return (value < 0 && !zero ? "-" : "") + text;
+  };
+  const char* const masks[] = {"-#", "-#.0", "-#.00", "-#.000"};
+  std::mt19937_64 random(20261210);
+  std::uniform_real_distribution<double> unit(0, 1);
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    const double magnitude = std::pow(10.0, std::floor(unit(random) * 18) - 6);
+    values.push_back((unit(random) - 0.5) * magnitude);
+  }
+  for (int n = -4000; n <= 4000; ++n) {  // ties of every kind, and their neighbours
+    for (double tie : {n / 8.0, n / 200.0 + 0.005, n / 2000.0 + 0.0005, n + 0.5}) {
+      values.insert(values.end(), {tie, std::nextafter(tie, -1e300), std::nextafter(tie, 1e300)});
+    }
+  }
+  for (int total = 1; total <= 1000; ++total) {  // the grade scale's percentages, as computed
+    for (int lost = 0; lost <= 100; ++lost) {
+      values.push_back(static_cast<double>(100.0f * static_cast<float>(total - lost) / total));
+    }
+  }
+  for (double value : values) {
+    for (int decimals = 0; decimals < 4; ++decimals) {
+      ASSERT_EQ(Format(value, masks[decimals]), exact(value, decimals))
+          << "value " << std::hexfloat << value;
+    }
   }
 }
 
