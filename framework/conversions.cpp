@@ -75,8 +75,9 @@ int MaskDecimals(std::string_view mask) {
 
 // The value times 10^decimals, rounded half away from zero, when one multiplication decides it:
 // the product is off by at most half a unit in its last place, so while its fraction keeps more
-// than that distance from the integers and from one half, the exact value rounds the same way.
-// Nothing when the value is too large for it or lies near a tie; the exact path decides those.
+// than that distance from one half, the exact value rounds the same way (near an integer, both
+// round to it). Nothing when the value is too large for it or lies near a tie; the exact path
+// decides those.
 std::optional<std::uint64_t> ScaledByOneMultiplication(double magnitude, int decimals) {
   constexpr int kMostDecimals = 15;
   if (decimals > kMostDecimals) return std::nullopt;
@@ -88,9 +89,7 @@ std::optional<std::uint64_t> ScaledByOneMultiplication(double magnitude, int dec
   const double fraction = scaled - whole;  // exact below 2^52
   const double margin =
       2 * (std::nextafter(scaled, std::numeric_limits<double>::infinity()) - scaled);
-  if (fraction < margin || 1 - fraction < margin || std::fabs(fraction - 0.5) < margin) {
-    return std::nullopt;
-  }
+  if (std::fabs(fraction - 0.5) < margin) return std::nullopt;
   return static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 #include <utility>
 
@@ -31,7 +32,7 @@ template <class T>
 class Ref {
  public:
   Ref() = default;
-  Ref(std::nullptr_t) {}  // NOLINT(google-explicit-constructor): nil
+  Ref(std::nullptr_t) {}                           // NOLINT(google-explicit-constructor): nil
   Ref(std::shared_ptr<T> p) : p_(std::move(p)) {}  // NOLINT(google-explicit-constructor)
   template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
   Ref(const Ref<U>& other) : p_(other.shared()) {}  // NOLINT(google-explicit-constructor)
@@ -49,7 +50,9 @@ class Ref {
 
  private:
   T& Deref() const {
-    if (!p_) throw NilObjectException("a method or property was called on nil (" + DemangledName(typeid(T)) + ")");
+    if (!p_)
+      throw NilObjectException("a method or property was called on nil (" +
+                               DemangledName(typeid(T)) + ")");
     return *p_;
   }
   std::shared_ptr<T> p_;
@@ -64,6 +67,10 @@ Ref<T> New(Args&&... args) {
 template <class T, class U>
 Ref<T> CheckedCast(const Ref<U>& object) {
   if (!object) return nullptr;
+  if constexpr (std::is_base_of_v<U, T>) {
+    // The usual case, an object of exactly the class asked for, needs no search of the hierarchy.
+    if (typeid(*object) == typeid(T)) return Ref<T>(std::static_pointer_cast<T>(object.shared()));
+  }
   auto cast = std::dynamic_pointer_cast<T>(object.shared());
   if (!cast) {
     throw IllegalCastException("cannot cast " + object->ClassName() + " to " +
