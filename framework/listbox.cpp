@@ -187,7 +187,7 @@ void Listbox::SetCell(std::int64_t row, std::int64_t column, const std::string& 
   CheckColumn("Cell", column);
   parts_->model->StoreText(static_cast<int>(row), static_cast<int>(column), text);
   if (CellDelegate* delegate = parts_->delegate) {
-    delegate->ShowWrittenText(static_cast<int>(row), static_cast<int>(column), qt::ToQ(text));
+    delegate->ShowWrittenText(static_cast<int>(row), static_cast<int>(column), text);
   }
 }
 

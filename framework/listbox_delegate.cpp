@@ -105,11 +105,11 @@ void CellDelegate::FinishEdit(QLineEdit* editor) {
   emit closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
-void CellDelegate::ShowWrittenText(int row, int column, const QString& text) {
-  if (active_ && active_index_.row() == row && active_index_.column() == column &&
-      active_->text() != text) {
-    active_->setText(text);
-  }
+void CellDelegate::ShowWrittenText(int row, int column, const std::string& text) {
+  // Most writes go to other cells: only the edited cell's text is made a QString.
+  if (!active_ || active_index_.row() != row || active_index_.column() != column) return;
+  const QString shown = qt::ToQ(text);
+  if (active_->text() != shown) active_->setText(shown);
 }
 
 void CellDelegate::StoreEditorText() {

@@ -40,7 +40,7 @@ class CellDelegate : public QStyledItemDelegate {
   // Commits the editor's text and closes it.
   void FinishEdit(QLineEdit* editor);
   // A program write: the editor of that very cell shows a different text.
-  void ShowWrittenText(int row, int column, const QString& text);
+  void ShowWrittenText(int row, int column, const std::string& text);
   void StoreEditorText();
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,

@@ -40,7 +40,8 @@ class Ref {
   T* operator->() const { return &Deref(); }
   T& operator*() const { return Deref(); }
   T* get() const { return p_.get(); }
-  const std::shared_ptr<T>& shared() const { return p_; }
+  const std::shared_ptr<T>& shared() const& { return p_; }
+  std::shared_ptr<T> shared() && { return std::move(p_); }
   explicit operator bool() const { return p_ != nullptr; }
   void reset() { p_.reset(); }
   long use_count() const { return p_.use_count(); }
@@ -63,13 +64,16 @@ Ref<T> New(Args&&... args) {
   return Ref<T>(std::make_shared<T>(std::forward<Args>(args)...));
 }
 
-// The checked cast: nil stays nil; an object of another class raises IllegalCastException.
+// The checked cast: nil stays nil; an object of another class raises IllegalCastException. A
+// reference handed over (a fetch's result) becomes the typed one without touching the count.
 template <class T, class U>
-Ref<T> CheckedCast(const Ref<U>& object) {
+Ref<T> CheckedCast(Ref<U> object) {
   if (!object) return nullptr;
   if constexpr (std::is_base_of_v<U, T>) {
     // The usual case, an object of exactly the class asked for, needs no search of the hierarchy.
-    if (typeid(*object) == typeid(T)) return Ref<T>(std::static_pointer_cast<T>(object.shared()));
+    if (typeid(*object) == typeid(T)) {
+      return Ref<T>(std::static_pointer_cast<T>(std::move(object).shared()));
+    }
   }
   auto cast = std::dynamic_pointer_cast<T>(object.shared());
   if (!cast) {
