@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <map>
 
 #include "app/app.h"
@@ -26,10 +25,12 @@
 #include "framework/date.h"
 #include "framework/desktop.h"
 #include "framework/picture.h"
+#include "grading_window/scorewright.h"
 #include "info_windows/aboutwindow.h"
 #include "info_windows/helpwindow.h"
-#include "tests/support/report_guard.h"
+#include "tests/support/keys.h"
 #include "tests/support/program.h"
+#include "tests/support/report_guard.h"
 
 namespace {
 
@@ -70,9 +71,12 @@ TEST(MenuBar, HoldsTheFiveMenusWithTheirItemsInOrder) {
       {"ResetMenu", "ResetResetfornextstudent", "Reset for next student", "Cmd+R"},
       {"OurotherappsforteachersMenu", "OurotherappsforteachersMenu", "Other Apps for Teachers", ""},
       {"OurotherappsforteachersMenu", "InternetKinetora", "Kinetora on the MacAppStore", ""},
-      {"OurotherappsforteachersMenu", "InternetGototheKinetoraWebsite", "Go to the Kinetora Website", ""},
-      {"OurotherappsforteachersMenu", "InternetLikeKinetoraonTwitter", "Like Kinetora on Twitter", ""},
-      {"OurotherappsforteachersMenu", "InternetLikeKinetoraonFacebook", "Like Kinetora on Facebook", ""},
+      {"OurotherappsforteachersMenu", "InternetGototheKinetoraWebsite",
+       "Go to the Kinetora Website", ""},
+      {"OurotherappsforteachersMenu", "InternetLikeKinetoraonTwitter", "Like Kinetora on Twitter",
+       ""},
+      {"OurotherappsforteachersMenu", "InternetLikeKinetoraonFacebook", "Like Kinetora on Facebook",
+       ""},
       {"OurotherappsforteachersMenu", "UntitledSeparator", "-", nullptr},
       {"OurotherappsforteachersMenu", "InternetTabulix", "Tabulix on the MacAppStore", ""},
       {"OurotherappsforteachersMenu", "UntitledSeparator0", "-", nullptr},
@@ -137,11 +141,10 @@ TEST(MenuHandlers, EachLinkHandsExactlyOneUrlToTheDesktop) {
 TEST(MenuHandlers, AreRegisteredOnTheApplicationInOrderAndReturnTrue) {
   ProgramScope program;
   EXPECT_EQ(App()->MenuHandlerNames(),
-            (std::vector<std::string>{"InternetEmailSupport", "InternetGototheKinetoraWebsite",
-                                      "InternetLikeKinetoraonTwitter",
-                                      "InternetLikeKinetoraonFacebook", "InternetKinetora",
-                                      "InternetTabulix", "FileAboutScorewright",
-                                      "HelpHelpWindow"}));
+            (std::vector<std::string>{
+                "InternetEmailSupport", "InternetGototheKinetoraWebsite",
+                "InternetLikeKinetoraonTwitter", "InternetLikeKinetoraonFacebook",
+                "InternetKinetora", "InternetTabulix", "FileAboutScorewright", "HelpHelpWindow"}));
   for (const auto& name : App()->MenuHandlerNames()) {
     SCOPED_TRACE(name);
     EXPECT_TRUE((*App()->MenuHandlerFor(name))());
@@ -208,8 +211,8 @@ TEST(InfoWindows, AboutWindowShowsItsDesignAndItsMessages) {
   QTest::mouseClick(WidgetOf(*about->Canvas1()), Qt::LeftButton);
   auto texts = fw::testing::OpenMessageBoxTexts();
   std::sort(texts.begin(), texts.end());
-  EXPECT_EQ(texts,
-            (std::vector<std::string>{"Built on 2019-08-06 15:36:14", "Grading is not fun, is it?"}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"Built on 2019-08-06 15:36:14",
+                                             "Grading is not fun, is it?"}));
   EXPECT_EQ(about->Label2()->Text(), "Version 1.0.1");
 }
 
@@ -363,10 +366,10 @@ TEST(TotalField, APasteIsKeptWholeUnlessLimitTextLimitsIt) {
     const std::string kept = window->totalPoints()->Text();
     EXPECT_EQ(kept.size(), c.kept.size());
     EXPECT_TRUE(kept == c.kept);
-    EXPECT_EQ((std::vector<std::string>{window->percentageLabel()->Text(),
-                                        window->pointsLabel()->Text(),
-                                        window->lostLabel()->Text()}),
-              c.results);
+    EXPECT_EQ(
+        (std::vector<std::string>{window->percentageLabel()->Text(), window->pointsLabel()->Text(),
+                                  window->lostLabel()->Text()}),
+        c.results);
   }
 }
 
@@ -428,6 +431,28 @@ TEST(Quit, TheQuitItemClosesTheWindowsAndExitsWithZero) {
   EXPECT_NE(std::find(trace.begin(), trace.end(), "MenuItem.Choose:FileQuit"), trace.end());
   EXPECT_EQ(std::count(trace.begin(), trace.end(), "Quit"), 2)
       << "the Quit item's, then the grading window's Close asks again";
+}
+
+TEST(Quit, CtrlQWhileAScoreCellIsEditedQuitsWithZero) {
+  fw::testing::ClearTrace();
+  fw::testing::RecordTrace(true);
+  fw::testing::OnEventLoopStarted([] {
+    auto window =
+        fw::CheckedCast<class Scorewright>(fw::_GetImplicitWindow("Scorewright.Scorewright"));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(fw::testing::QtWindowOf(*window)));
+    window->LabBox()->EditCell(3, 1);
+    QLineEdit* editor = fw::testing::EditorOf(*window->LabBox()->ActiveCell());
+    sw_test::ClickCtrlChord(editor, Qt::Key_Q);
+    // Had the chord gone nowhere, the window is closed here so that the run still ends.
+    if (window->IsOpen()) fw::testing::QtWindowOf(*window)->close();
+  });
+  fw::testing::InterceptUrls([](const std::string&) {});
+  const int status = ScorewrightMain();
+  fw::testing::StopInterceptingUrls();
+  fw::testing::RecordTrace(false);
+  EXPECT_EQ(status, 0);
+  const auto& trace = fw::testing::Trace();
+  EXPECT_NE(std::find(trace.begin(), trace.end(), "MenuItem.Choose:FileQuit"), trace.end());
 }
 
 }  // namespace
