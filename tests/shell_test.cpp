@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <map>
 
 #include "app/app.h"
@@ -415,17 +416,24 @@ TEST(Icon, AMissingIconPaintsNothingAndIsReported) {
   fw::testing::ResetResourceFolders();
 }
 
-TEST(Quit, TheQuitItemClosesTheWindowsAndExitsWithZero) {
+// The whole program, traced, with in_loop run once its event loop has started; returns the exit
+// status. in_loop must end the run.
+int RunTracedProgram(std::function<void()> in_loop) {
   fw::testing::ClearTrace();
   fw::testing::RecordTrace(true);
-  fw::testing::OnEventLoopStarted([] {
-    ProgramScope::MenuItemNamed("HelpHelpWindow")->Choose();
-    ProgramScope::MenuItemNamed("FileQuit")->Choose();
-  });
+  fw::testing::OnEventLoopStarted(std::move(in_loop));
   fw::testing::InterceptUrls([](const std::string&) {});
   const int status = ScorewrightMain();
   fw::testing::StopInterceptingUrls();
   fw::testing::RecordTrace(false);
+  return status;
+}
+
+TEST(Quit, TheQuitItemClosesTheWindowsAndExitsWithZero) {
+  const int status = RunTracedProgram([] {
+    ProgramScope::MenuItemNamed("HelpHelpWindow")->Choose();
+    ProgramScope::MenuItemNamed("FileQuit")->Choose();
+  });
   EXPECT_EQ(status, 0);
   const auto& trace = fw::testing::Trace();
   EXPECT_NE(std::find(trace.begin(), trace.end(), "MenuItem.Choose:FileQuit"), trace.end());
@@ -434,9 +442,7 @@ TEST(Quit, TheQuitItemClosesTheWindowsAndExitsWithZero) {
 }
 
 TEST(Quit, CtrlQWhileAScoreCellIsEditedQuitsWithZero) {
-  fw::testing::ClearTrace();
-  fw::testing::RecordTrace(true);
-  fw::testing::OnEventLoopStarted([] {
+  const int status = RunTracedProgram([] {
     auto window =
         fw::CheckedCast<class Scorewright>(fw::_GetImplicitWindow("Scorewright.Scorewright"));
     EXPECT_TRUE(QTest::qWaitForWindowActive(fw::testing::QtWindowOf(*window)));
@@ -446,10 +452,6 @@ TEST(Quit, CtrlQWhileAScoreCellIsEditedQuitsWithZero) {
     // Had the chord gone nowhere, the window is closed here so that the run still ends.
     if (window->IsOpen()) fw::testing::QtWindowOf(*window)->close();
   });
-  fw::testing::InterceptUrls([](const std::string&) {});
-  const int status = ScorewrightMain();
-  fw::testing::StopInterceptingUrls();
-  fw::testing::RecordTrace(false);
   EXPECT_EQ(status, 0);
   const auto& trace = fw::testing::Trace();
   EXPECT_NE(std::find(trace.begin(), trace.end(), "MenuItem.Choose:FileQuit"), trace.end());
