@@ -1,6 +1,10 @@
 // Calls between the framework's own files; the program never includes this header.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/internal.h is the framework's own header, not for program code"
+#endif
+
 #include <exception>
 #include <functional>
 #include <string>
