@@ -19,15 +19,16 @@ struct Message {
   QString text;
 };
 
-struct State {
+// The messages held back, and the handler that they go to afterwards.
+struct Holding {
   std::mutex mutex;
   QtMessageHandler previous = nullptr;
   std::vector<Message> messages;
 };
 
-State& Held() {
-  static State state;
-  return state;
+Holding& HeldMessages() {
+  static Holding holding;
+  return holding;
 }
 
 void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
@@ -66,12 +67,12 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
-    std::lock_guard lock(Held().mutex);
-    Held().messages.push_back({type, copy(context.file), copy(context.function),
+    std::lock_guard lock(HeldMessages().mutex);
+    HeldMessages().messages.push_back({type, copy(context.file), copy(context.function),
                                copy(context.category), context.line, text});
     if (type != QtFatalMsg) return;
-    messages.swap(Held().messages);
-    previous = Held().previous;
+    messages.swap(HeldMessages().messages);
+    previous = HeldMessages().previous;
   }
   // Any other fatal message ends the process as Qt means it to, with everything said before it.
   Replay(previous, messages);
@@ -79,15 +80,15 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 }  // namespace
 
-QtStartMessages::QtStartMessages() { Held().previous = qInstallMessageHandler(&Hold); }
+QtStartMessages::QtStartMessages() { HeldMessages().previous = qInstallMessageHandler(&Hold); }
 
 QtStartMessages::~QtStartMessages() {
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
-    std::lock_guard lock(Held().mutex);
-    messages.swap(Held().messages);
-    previous = Held().previous;
+    std::lock_guard lock(HeldMessages().mutex);
+    messages.swap(HeldMessages().messages);
+    previous = HeldMessages().previous;
   }
   qInstallMessageHandler(previous);
   Replay(previous, messages);
