@@ -13,12 +13,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
-#include <QSet>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace sw_bench {
 
@@ -59,7 +60,8 @@ class FirstFrame : public QObject {
     if (!QTest::qWaitForWindowExposed(window)) return false;
     ReportExposed();
     // A window is painted within the dispatch of one event, which has returned once this is true.
-    (void)QTest::qWaitFor([&] { return painted_.contains(window); });
+    (void)QTest::qWaitFor(
+        [&] { return std::find(painted_.begin(), painted_.end(), window) != painted_.end(); });
     ReportHighWaterMark("frame_kib");
     return true;
   }
@@ -67,13 +69,16 @@ class FirstFrame : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-      painted_.insert(static_cast<QWidget*>(watched)->window());
+      QWidget* window = static_cast<QWidget*>(watched)->window();
+      if (std::find(painted_.begin(), painted_.end(), window) == painted_.end()) {
+        painted_.push_back(window);
+      }
     }
     return false;
   }
 
  private:
-  QSet<QWidget*> painted_;
+  std::vector<QWidget*> painted_;
 };
 
 }  // namespace sw_bench

@@ -10,16 +10,10 @@
 #include "framework/internal.h"
 #include "framework/qt_support.h"
 #include "framework/runtime.h"
-#include "framework/testing.h"
 
 namespace fw {
 
 namespace {
-
-std::function<void(const std::string&)>& UrlInterceptor() {
-  static std::function<void(const std::string&)> interceptor;
-  return interceptor;
-}
 
 void SayNoProgramCouldOpen(const std::string& url) {
   MsgBox("No program on this computer could open " + url + ".");
@@ -70,8 +64,8 @@ class UrlOpener : public QProcess {
 
 void MsgBox(const std::string& text) {
   CheckUIThread();
-  auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Scorewright"), qt::ToQ(text),
-                              QMessageBox::Ok);
+  auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Scorewright"),
+                              qt::ToQ(text), QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }
@@ -82,10 +76,7 @@ void ShowURL(const std::string& url) {
   if (!parsed.isValid()) {
     throw InvalidArgumentException("ShowURL: \"" + url + "\" is not a valid URL");
   }
-  if (UrlInterceptor()) {
-    UrlInterceptor()(url);
-    return;
-  }
+  if (internal::InterceptUrl(url)) return;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
   const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
   if (!opener.isEmpty() && QCoreApplication::instance()) {
@@ -110,25 +101,5 @@ void StopUrlOpeners() {
 }
 
 }  // namespace internal
-
-namespace testing {
-
-void InterceptUrls(std::function<void(const std::string&)> interceptor) {
-  UrlInterceptor() = std::move(interceptor);
-}
-
-void StopInterceptingUrls() { UrlInterceptor() = nullptr; }
-
-std::vector<std::string> OpenMessageBoxTexts() {
-  std::vector<std::string> texts;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-      texts.push_back(qt::FromQ(box->text()));
-    }
-  }
-  return texts;
-}
-
-}  // namespace testing
 
 }  // namespace fw

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/object.h"
 
@@ -22,9 +23,11 @@ class Window;
 
 namespace fw::internal {
 
-// runtime.cpp: the run's Qt application and its event loop.
+// runtime.cpp: the run's Qt application and its event loop, and the version that start-up told
+// the runtime (0 outside a run).
 QApplication* QtApplication();
 bool EventLoopRunning();
+double FrameworkVersion();
 
 // class_registry.cpp: the program's class descriptions, given anew for each run.
 void OpenClassRegistry();
@@ -58,18 +61,37 @@ void StopUrlOpeners();
 QAction* MenuAction(const Ref<MenuItem>& item);
 void ReleaseMenuActions();
 
-// testing.cpp: what the tests' hooks observe and arm. Fault points and trace points cost a flag
-// test unless a test armed a fault or turned tracing on.
+// The tests' hooks, built in with SCOREWRIGHT_TESTING (the test builds) and defined in
+// testing.cpp. Without it (the program as it ships) each hook below is an empty inline function:
+// no fault point, trace point, report list or interception is left in the program.
+#ifdef SCOREWRIGHT_TESTING
+
+// Fault points and trace points cost a flag test unless a test armed a fault or turned tracing on.
 extern bool faults_armed;
 extern bool tracing;
 void HitFaultPoint(std::string_view operation, std::string_view detail);
 void RecordTracePoint(std::string_view entry, std::string_view detail);
 void RecordReport(const std::string& text);
 std::function<void()> TakeEventLoopStartedHook();
+// True when a test took the URL instead of the desktop.
+bool InterceptUrl(const std::string& url);
+// The resource folders that a test set, or nil.
+const std::vector<std::string>* TestResourceFolders();
+
+#else
+
+inline void RecordReport(const std::string&) {}
+inline std::function<void()> TakeEventLoopStartedHook() { return nullptr; }
+inline bool InterceptUrl(const std::string&) { return false; }
+inline const std::vector<std::string>* TestResourceFolders() { return nullptr; }
+
+#endif
 
 }  // namespace fw::internal
 
 namespace fw {
+
+#ifdef SCOREWRIGHT_TESTING
 
 // Raises a RuntimeException if a test armed the fault point of the operation (operation and
 // detail together name it).
@@ -81,5 +103,17 @@ inline void FaultPoint(std::string_view operation, std::string_view detail = {})
 inline void TracePoint(std::string_view entry, std::string_view detail = {}) {
   if (internal::tracing) internal::RecordTracePoint(entry, detail);
 }
+// The same, with the object's class name as the detail, asked for only while tracing.
+inline void TracePoint(std::string_view entry, const Object& object) {
+  if (internal::tracing) internal::RecordTracePoint(entry, object.ClassName());
+}
+
+#else
+
+inline void FaultPoint(std::string_view, std::string_view = {}) {}
+inline void TracePoint(std::string_view, std::string_view = {}) {}
+inline void TracePoint(std::string_view, const Object&) {}
+
+#endif
 
 }  // namespace fw

@@ -10,26 +10,19 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
-
-#include <optional>
 #include <utility>
 
+#include "framework/internal.h"
 #include "framework/qt_support.h"
-#include "framework/testing.h"
 
 namespace fw {
 
 namespace {
 
-std::optional<std::vector<std::string>>& OverrideFolders() {
-  static std::optional<std::vector<std::string>> folders;
-  return folders;
-}
-
 std::vector<QString> ResourceFolders() {
   std::vector<QString> folders;
-  if (OverrideFolders()) {
-    for (const std::string& folder : *OverrideFolders()) folders.push_back(qt::ToQ(folder));
+  if (const std::vector<std::string>* set = internal::TestResourceFolders()) {
+    for (const std::string& folder : *set) folders.push_back(qt::ToQ(folder));
     return folders;
   }
   // Where the program is, not where it was built: the build puts the resources beside the
@@ -137,12 +130,5 @@ void ApplyApplicationIcon() {
   }
 }
 }  // namespace internal
-
-namespace testing {
-void SetResourceFolders(std::vector<std::string> folders) {
-  OverrideFolders() = std::move(folders);
-}
-void ResetResourceFolders() { OverrideFolders().reset(); }
-}  // namespace testing
 
 }  // namespace fw

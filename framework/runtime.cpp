@@ -12,7 +12,6 @@
 #include "framework/application.h"
 #include "framework/internal.h"
 #include "framework/qt_start_messages.h"
-#include "framework/testing.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -195,10 +194,7 @@ void CheckUIThread() {
 namespace internal {
 QApplication* QtApplication() { return run ? run->qt.get() : nullptr; }
 bool EventLoopRunning() { return run && run->qt && run->loop_running; }
-}  // namespace internal
-
-namespace testing {
 double FrameworkVersion() { return run ? run->framework_version : 0; }
-}  // namespace testing
+}  // namespace internal
 
 }  // namespace fw

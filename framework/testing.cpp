@@ -1,10 +1,15 @@
+// The tests' hooks into the framework, in the test builds alone (SCOREWRIGHT_TESTING).
 #include "framework/testing.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "framework/exceptions.h"
 #include "framework/internal.h"
+#include "framework/qt_support.h"
 
 namespace fw {
 
@@ -15,6 +20,8 @@ struct TestHooks {
   std::vector<std::string> trace;
   std::function<void()> on_loop_started;
   std::vector<std::string> reports;
+  std::function<void(const std::string&)> url_interceptor;
+  std::optional<std::vector<std::string>> resource_folders;
 };
 
 TestHooks& Hooks() {
@@ -59,6 +66,16 @@ std::function<void()> TakeEventLoopStartedHook() {
   return std::exchange(Hooks().on_loop_started, nullptr);
 }
 
+bool InterceptUrl(const std::string& url) {
+  if (!Hooks().url_interceptor) return false;
+  Hooks().url_interceptor(url);
+  return true;
+}
+
+const std::vector<std::string>* TestResourceFolders() {
+  return Hooks().resource_folders ? &*Hooks().resource_folders : nullptr;
+}
+
 }  // namespace internal
 
 namespace testing {
@@ -83,6 +100,30 @@ void OnEventLoopStarted(std::function<void()> callback) {
 
 const std::vector<std::string>& Reports() { return Hooks().reports; }
 void ClearReports() { Hooks().reports.clear(); }
+
+void InterceptUrls(std::function<void(const std::string&)> interceptor) {
+  Hooks().url_interceptor = std::move(interceptor);
+}
+
+void StopInterceptingUrls() { Hooks().url_interceptor = nullptr; }
+
+std::vector<std::string> OpenMessageBoxTexts() {
+  std::vector<std::string> texts;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+      texts.push_back(qt::FromQ(box->text()));
+    }
+  }
+  return texts;
+}
+
+void SetResourceFolders(std::vector<std::string> folders) {
+  Hooks().resource_folders = std::move(folders);
+}
+
+void ResetResourceFolders() { Hooks().resource_folders.reset(); }
+
+double FrameworkVersion() { return internal::FrameworkVersion(); }
 
 }  // namespace testing
 

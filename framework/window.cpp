@@ -49,7 +49,7 @@ Window::~Window() {
 void Window::Constructor() {
   CheckUIThread();
   FaultPoint("Window.Constructor");
-  TracePoint("Window.Constructor:", ClassName());
+  TracePoint("Window.Constructor:", *this);
   description_ = DescriptionOf(typeid(*this));
   widget_ = std::make_unique<internal::WindowWidget>(this);
   ApplyWindowFlags();
