@@ -53,9 +53,10 @@ std::chrono::milliseconds& OpenerGrace() {
 // an early answer counts: an opener that cannot start, or ends with a failure within the grace
 // period, failed; one still running then is taken to have opened the link and is let go.
 //
-// The opener is not this program's child. A watcher process of ours starts it, waits for it and
-// ends with its verdict. Letting go ends the watcher only: the opener passes to the system, which
-// reaps it whenever it ends, long after this program has quit if need be.
+// The opener is not this program's child. A watcher process of ours starts it, says so, waits for
+// it and ends with its verdict. Letting go ends the watcher only, once the opener exists: the
+// opener passes to the system, which reaps it whenever it ends, long after this program has quit
+// if need be.
 class UrlOpener : public QObject {
  public:
   // False when no process could be made.
@@ -64,29 +65,30 @@ class UrlOpener : public QObject {
     std::string argument = url;
     char* const argv[] = {const_cast<char*>(path.constData()), argument.data(), nullptr};
     const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    int ended[2];
-    if (null < 0 || ::pipe2(ended, O_CLOEXEC) != 0) {
+    int news[2];
+    if (null < 0 || ::pipe2(news, O_CLOEXEC) != 0) {
       if (null >= 0) ::close(null);
       return false;
     }
     const pid_t watcher = ::fork();
-    if (watcher == 0) RunWatcher(argv, null);
-    ::close(ended[1]);
+    if (watcher == 0) RunWatcher(argv, null, news[1]);
+    ::close(news[1]);
     ::close(null);
     if (watcher < 0) {
-      ::close(ended[0]);
+      ::close(news[0]);
       return false;
     }
-    new UrlOpener(watcher, ended[0], url);
+    new UrlOpener(watcher, news[0], url);
     return true;
   }
 
   ~UrlOpener() override { LetGo(); }
 
  private:
-  // The watcher ends when the opener has (0: it opened the link) or when it is ended itself. The
-  // program has other threads: from fork to exec only async-signal-safe calls.
-  [[noreturn]] static void RunWatcher(char* const argv[], int null) {
+  // Writes one byte to news once the opener exists, and ends when the opener has (0: it opened
+  // the link) or when it is ended itself. The program has other threads: from fork to exec only
+  // async-signal-safe calls.
+  [[noreturn]] static void RunWatcher(char* const argv[], int null, int news) {
     const pid_t opener = ::fork();
     if (opener == 0) {
       ::setsid();  // a session of its own: signals meant for this program's terminal pass it by
@@ -97,30 +99,37 @@ class UrlOpener : public QObject {
       ::execv(argv[0], argv);
       ::_exit(127);
     }
-    int status = 0;
-    pid_t waited = -1;
-    if (opener > 0) {
-      do {
-        waited = ::waitpid(opener, &status, 0);
-      } while (waited < 0 && errno == EINTR);
+    if (opener < 0) ::_exit(1);
+    const char started = 1;
+    while (::write(news, &started, 1) < 0 && errno == EINTR) {
     }
+    int status = 0;
+    pid_t waited;
+    do {
+      waited = ::waitpid(opener, &status, 0);
+    } while (waited < 0 && errno == EINTR);
     ::_exit(waited == opener && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1);
   }
 
-  // ended: the read end of a pipe whose other end only the watcher holds, so that it reads as
-  // ended when the watcher has.
-  UrlOpener(pid_t watcher, int ended, std::string url)
+  // news: the read end of a pipe whose other end only the watcher holds; it reads the byte that
+  // says the opener started, then the end of file when the watcher has ended.
+  UrlOpener(pid_t watcher, int news, std::string url)
       : QObject(QCoreApplication::instance()),
         watcher_(watcher),
-        ended_(ended),
+        news_(news),
         url_(std::move(url)),
-        notifier_(ended, QSocketNotifier::Read) {
+        notifier_(news, QSocketNotifier::Read) {
     setObjectName(QLatin1String(kOpenerName));
-    connect(&notifier_, &QSocketNotifier::activated, this, [this] { Answered(Reap(0)); });
+    connect(&notifier_, &QSocketNotifier::activated, this, [this] {
+      if (ReadNews()) Answered(Reap(0));
+    });
     grace_.setSingleShot(true);
     connect(&grace_, &QTimer::timeout, this, [this] {
-      // Ended just now, not yet heard of: its answer still counts.
-      if (const int status = Reap(WNOHANG); status >= 0) {
+      // Not yet started: waits the moment it takes. Ended just now, not yet heard of: its answer
+      // still counts.
+      if (!started_ && ReadNews()) {
+        Answered(Reap(0));
+      } else if (const int status = Reap(WNOHANG); status >= 0) {
         Answered(status);
       } else {
         LetGo();
@@ -128,6 +137,18 @@ class UrlOpener : public QObject {
       }
     });
     grace_.start(OpenerGrace());
+  }
+
+  // Waits for the watcher's next news; true once it has ended.
+  bool ReadNews() {
+    char byte;
+    ssize_t read;
+    do {
+      read = ::read(news_, &byte, 1);
+    } while (read < 0 && errno == EINTR);
+    if (read != 1) return true;
+    started_ = true;
+    return false;
   }
 
   // The watcher's wait status once it has ended; -1 while it runs (WNOHANG).
@@ -152,6 +173,7 @@ class UrlOpener : public QObject {
 
   void LetGo() {
     if (watcher_ > 0) {
+      if (!started_) ReadNews();
       ::kill(watcher_, SIGKILL);
       Reap(0);
     }
@@ -160,14 +182,15 @@ class UrlOpener : public QObject {
 
   void Stop() {
     grace_.stop();
-    if (ended_ < 0) return;
+    if (news_ < 0) return;
     notifier_.setEnabled(false);
-    ::close(ended_);
-    ended_ = -1;
+    ::close(news_);
+    news_ = -1;
   }
 
   pid_t watcher_;
-  int ended_;
+  int news_;
+  bool started_ = false;
   std::string url_;
   QSocketNotifier notifier_;
   QTimer grace_;

@@ -137,8 +137,10 @@ TEST(ShowURLTest, SaysSoWhenNoProgramCouldOpenTheLink) {
     bool says_so;
     bool outlives_its_grace;
   };
-  // Ends at once: a grace as long as a test may take. Runs on: a grace well short of that.
-  const milliseconds answers(60000), runs_on(100);
+  // Ends at once: a grace as long as a test may wait. Runs on: no grace at all, so that it is let
+  // go the moment it exists.
+  const int wait_ms = 60000;
+  const milliseconds answers(wait_ms), runs_on(0);
   const Case cases[] = {
       {"NoOpener", nullptr, answers, true, false},
       {"OpenerFindsNoProgram", "exit 3", answers, true, false},
@@ -172,7 +174,7 @@ TEST(ShowURLTest, SaysSoWhenNoProgramCouldOpenTheLink) {
     if (c.opener) {
       EXPECT_TRUE(fw::testing::OpenMessageBoxTexts().empty()) << "ShowURL waited for the opener";
     }
-    ASSERT_TRUE(QTest::qWaitFor(NoOpenerWatched));
+    ASSERT_TRUE(QTest::qWaitFor(NoOpenerWatched, wait_ms));
 
     const std::string message = "No program on this computer could open " + url + ".";
     EXPECT_EQ(fw::testing::OpenMessageBoxTexts(),
@@ -180,10 +182,12 @@ TEST(ShowURLTest, SaysSoWhenNoProgramCouldOpenTheLink) {
     EXPECT_EQ(OurZombies(), std::vector<pid_t>{});
     if (c.outlives_its_grace) {
       std::optional<pid_t> opener;
-      ASSERT_TRUE(QTest::qWaitFor([&] {
-        opener = PidIn(bin.filePath("xdg-open.pid"));
-        return opener.has_value();
-      }));
+      ASSERT_TRUE(QTest::qWaitFor(
+          [&] {
+            opener = PidIn(bin.filePath("xdg-open.pid"));
+            return opener.has_value();
+          },
+          wait_ms));
       scope.Finish();
       const auto state = StateOf(*opener);
       EXPECT_TRUE(state && state->state != 'Z') << "the opener was ended at quit";
