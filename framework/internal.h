@@ -46,9 +46,8 @@ void RemoveKeyTracker();
 // picture.cpp: the icon resource as every window's icon, when the resource is there.
 void ApplyApplicationIcon();
 
-// desktop.cpp: the desktop openers still running when a run ends are ended; what they started
-// stays open.
-void StopUrlOpeners();
+// desktop.cpp: the desktop openers still watched when a run ends are let go, left running.
+void LetGoOfUrlOpeners();
 
 // menu.cpp: the Qt actions behind the menu bar, made for each run and shared by every window's bar.
 QAction* MenuAction(const Ref<MenuItem>& item);

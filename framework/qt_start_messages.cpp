@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw::internal {
@@ -21,6 +22,7 @@ struct Message {
 
 struct State {
   std::mutex mutex;
+  bool holding = false;
   QtMessageHandler previous = nullptr;
   std::vector<Message> messages;
 };
@@ -35,11 +37,7 @@ void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
     const QMessageLogContext context(m.file.empty() ? nullptr : m.file.c_str(), m.line,
                                      m.function.empty() ? nullptr : m.function.c_str(),
                                      m.category.empty() ? nullptr : m.category.c_str());
-    if (handler) {
-      handler(m.type, context, m.text);
-    } else {
-      std::fprintf(stderr, "%s\n", qPrintable(m.text));
-    }
+    handler(m.type, context, m.text);
   }
 }
 
@@ -63,15 +61,21 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
   // every platform it tried.
   if (type == QtFatalMsg && QGuiApplication::platformName().isEmpty()) NoDisplay();
   auto copy = [](const char* s) { return std::string(s ? s : ""); };
+  Message message{
+      type, copy(context.file), copy(context.function), copy(context.category), context.line, text};
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
     std::lock_guard lock(Held().mutex);
-    Held().messages.push_back({type, copy(context.file), copy(context.function),
-                               copy(context.category), context.line, text});
-    if (type != QtFatalMsg) return;
-    messages.swap(Held().messages);
     previous = Held().previous;
+    if (!Held().holding) {
+      // Another thread's message that reached this handler as the holder went away.
+      messages.push_back(std::move(message));
+    } else {
+      Held().messages.push_back(std::move(message));
+      if (type != QtFatalMsg) return;
+      messages.swap(Held().messages);
+    }
   }
   // Any other fatal message ends the process as Qt means it to, with everything said before it.
   Replay(previous, messages);
@@ -79,17 +83,24 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 }  // namespace
 
-QtStartMessages::QtStartMessages() { Held().previous = qInstallMessageHandler(&Hold); }
+QtStartMessages::QtStartMessages() {
+  std::lock_guard lock(Held().mutex);
+  Held().previous = qInstallMessageHandler(&Hold);
+  Held().holding = true;
+}
 
+// The previous handler goes back first: a message from another thread after that never reaches
+// the holder. One that reached it already is either taken here or passed on by the holder itself.
 QtStartMessages::~QtStartMessages() {
+  qInstallMessageHandler(Held().previous);
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
     std::lock_guard lock(Held().mutex);
+    Held().holding = false;
     messages.swap(Held().messages);
     previous = Held().previous;
   }
-  qInstallMessageHandler(previous);
   Replay(previous, messages);
 }
 

@@ -8,6 +8,7 @@
 // call of _RuntimeRun raise a RuntimeException, as a real failure there would.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,6 +48,13 @@ void ClearReports();
 // While set, ShowURL hands its URLs to the interceptor instead of the desktop.
 void InterceptUrls(std::function<void(const std::string&)> interceptor);
 void StopInterceptingUrls();
+
+// How long ShowURL's opener has to report a failure, until ResetUrlOpenerGrace; one still running
+// then counts as having opened the link and is no longer watched.
+void SetUrlOpenerGrace(std::chrono::milliseconds grace);
+void ResetUrlOpenerGrace();
+// The openers being watched now.
+int UrlOpenersWatched();
 
 // The texts of the message boxes on screen now.
 std::vector<std::string> OpenMessageBoxTexts();

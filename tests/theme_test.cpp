@@ -40,6 +40,16 @@ QPalette DarkDesktop() {
   return dark;
 }
 
+// A saturated scheme: yellow text on pure blue, dark by its luminance though not by its HSL
+// lightness, which rates both colours alike.
+QPalette SaturatedDesktop() {
+  const QColor blue(0x00, 0x00, 0xff), yellow(0xff, 0xff, 0x00);
+  QPalette saturated(yellow, blue, blue.lighter(), blue.darker(), blue.darker(120), yellow,
+                     Qt::white, blue, blue);
+  saturated.setColor(QPalette::ButtonText, yellow);
+  return saturated;
+}
+
 // The contrast ratio of two colours as the accessibility guidelines count it (1 to 21).
 double Contrast(const QColor& a, const QColor& b) {
   auto luminance = [](const QColor& c) {
@@ -110,9 +120,17 @@ void ExpectInfoWindowsReadable() {
 }
 
 TEST(DarkDesktop, EveryTextOfTheThreeWindowsReadsAsOnALightOne) {
-  ProgramScope program([] { QApplication::setPalette(DarkDesktop()); });
-  ExpectGradingWindowReadable(program.window());
-  ExpectInfoWindowsReadable();
+  struct Case {
+    const char* name;
+    QPalette desktop;
+  };
+  const Case cases[] = {{"Darker", DarkDesktop()}, {"YellowOnBlue", SaturatedDesktop()}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramScope program([&c] { QApplication::setPalette(c.desktop); });
+    ExpectGradingWindowReadable(program.window());
+    ExpectInfoWindowsReadable();
+  }
 }
 
 TEST(DarkDesktop, WindowsFollowTheDesktopChangingItsSchemeAndBack) {
