@@ -17,7 +17,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
@@ -91,6 +93,41 @@ std::vector<std::string> Column(const GradingWindow& w, int column) {
 // The three result labels: percentage, points, lost.
 std::vector<std::string> Results(const GradingWindow& w) {
   return {w->percentageLabel()->Text(), w->pointsLabel()->Text(), w->lostLabel()->Text()};
+}
+
+// Whether one of the score table's change notices caught by the spy spans the cell: without one
+// the view keeps showing the cell's old text.
+bool Announced(const QSignalSpy& changed, int row, int column) {
+  for (const QList<QVariant>& notice : changed) {
+    const auto top_left = notice.at(0).value<QModelIndex>();
+    const auto bottom_right = notice.at(1).value<QModelIndex>();
+    if (top_left.row() <= row && row <= bottom_right.row() && top_left.column() <= column &&
+        column <= bottom_right.column()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The colour a label's text is drawn in, as the label draws itself over its window's ground: of
+// the pixels that differ from the ground, the commonest, as the insides of the strokes are drawn
+// in the text's colour and only their edges are blended with the ground. Empty: no text drawn.
+std::vector<int> TextColour(QWidget* label) {
+  const QColor ground = label->palette().color(QPalette::Window);
+  QImage image(label->size(), QImage::Format_RGB32);
+  image.fill(ground);
+  QPainter(&image).drawPixmap(0, 0, label->grab());
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  }
+  QRgb ink = ground.rgb();
+  int most = 0;
+  for (const auto& [colour, count] : counts) {
+    if (colour != ground.rgb() && count > most) ink = colour, most = count;
+  }
+  if (most == 0) return {};
+  return {qRed(ink), qGreen(ink), qBlue(ink)};
 }
 
 void ClickCell(const GradingWindow& w, int row, int column) {
@@ -229,6 +266,8 @@ TEST(GradingWindowCalculation, ResultsAndGradeScaleFollowTheTotalTheModeAndTheEn
     std::vector<ScaleRow> scale;
   };
   const std::vector<const char*> ten_tenths(10, "0.1");
+  const std::vector<const char*> thirteen{"3.73", "9.64", "4.45", "0.16", "6.53", "3.24", "5.11",
+                                          "8.23", "6.43", "5.31", "1.04", "2.36", "4.26"};
   const Case cases[] = {
       {"StartLost", 0, nullptr, {}, {"100.00%", "100/100", "0"}, 100,
        {{0, "0", "100.00%"}, {99, "99", "1.00%"}}},
@@ -241,8 +280,19 @@ TEST(GradingWindowCalculation, ResultsAndGradeScaleFollowTheTotalTheModeAndTheEn
       // The Single 99.375 formats as 99.38; the Double quotient 99.374997... would give 99.37.
       {"LostPercentageRoundedToSingleFirst", 0, "16", {"0.1"}, {"99.38%", "15.9/16", "0.1"}, 17,
        {{16, "16", "0.00%"}}},
+      // The Double quotient of the Single score rounds to exactly the half: 90.875 and 12.375.
+      // Computed in Single both come out just below it and would show 90.87% and 12.37%.
+      {"LostPercentageInDoubleFromTheSingleScore", 0, "80", {"7.3"}, {"90.88%", "72.7/80", "7.3"},
+       81, {{80, "80", "0.00%"}}},
+      {"GainedPercentageInDoubleFromTheSingleScore", 1, "80", {"9.9"},
+       {"12.38%", "9.9/80", "70.1"}, 81, {{0, "80", "100.00%"}}},
       {"LostSingleSumOfTenTenthsPassesTheTotal", 0, "1", ten_tenths,
        {"0.00%", "-1.192093e-07/1", "1"}, 2, {{0, "0", "100.00%"}, {1, "1", "0.00%"}}},
+      // Each entry rounded to Single and added in Single; in Double the sum would be 60.49.
+      {"LostThirteenEntriesSummedInSingle", 0, "100", thirteen,
+       {"39.51%", "39.50999/100", "60.49001"}, 100, {{99, "99", "1.00%"}}},
+      {"GainedThirteenEntriesSummedInSingle", 1, "100", thirteen,
+       {"60.49%", "60.49001/100", "39.50999"}, 100, {{0, "100", "100.00%"}}},
       {"LostZeroTotal", 0, "0", {}, {"NaN%", "0/0", "0"}, 1, {{0, "0", "NaN%"}}},
       {"GainedEmptyTotal", 1, "", {}, {"NaN%", "0/0", "0"}, 1, {{0, "0", "NaN%"}}},
       {"LostTextTotalWithAnEntry", 0, "abc", {"5"}, {"-Infinity%", "-5/0", "5"}, 1,
@@ -757,6 +807,8 @@ TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry)
     Editor(w)->selectAll();
     QTest::keyClicks(Editor(w), "5");
     ASSERT_EQ(w->pointsLabel()->Text(), "12/50");
+    QCoreApplication::processEvents();  // the typed entries reach the view
+    QSignalSpy changed(View(w)->model(), &QAbstractItemModel::dataChanged);
 
     row.reset(w);
 
@@ -769,6 +821,19 @@ TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry)
     ASSERT_NE(Editor(w), nullptr);
     EXPECT_EQ(Editor(w)->text(), "0");
     EXPECT_EQ(Editor(w)->selectedText(), "");
+    QCoreApplication::processEvents();
+    for (const int r : {0, 1, 99}) EXPECT_TRUE(Announced(changed, r, 1)) << "row " << r;
+
+    // A single entry cleared: 3 typed into problem 5 and left with Return.
+    TypeEntry(w, 4, "3");
+    QTest::keyClick(Editor(w), Qt::Key_Return);
+    ASSERT_EQ(EditedCell(w), std::make_pair(5, 1));
+    QCoreApplication::processEvents();
+    changed.clear();
+    row.reset(w);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->LabBox()->Cell(4, 1), "0");
+    EXPECT_TRUE(Announced(changed, 4, 1)) << "problem 5 would keep showing 3";
   }
 }
 
@@ -830,6 +895,22 @@ TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {
   EXPECT_EQ(pixel_in_cell(1, 0, 3), (std::vector<int>{255, 255, 255}));
   EXPECT_EQ(pixel_in_cell(1, 2, 3), (std::vector<int>{255, 255, 255}));
   EXPECT_EQ(pixel_in_cell(1, 2, 0), (std::vector<int>{230, 230, 230})) << "the divider";
+
+  // Each result drawn in its own colour.
+  struct Result {
+    const char* what;
+    fw::Ref<fw::Label> label;
+    std::vector<int> colour;
+  };
+  const Result results[] = {
+      {"percentage", w->percentageLabel(), {16, 127, 64}},
+      {"points lost", w->lostLabel(), {251, 1, 6}},
+      {"points", w->pointsLabel(), {0, 0, 0}},
+  };
+  for (const Result& result : results) {
+    SCOPED_TRACE(result.what);
+    EXPECT_EQ(TextColour(WidgetOf(*result.label)), result.colour);
+  }
 
   EXPECT_EQ(content->childAt(600, 23), WidgetOf(*w->Label10()));
   EXPECT_NE(content->childAt(600, 10), WidgetOf(*w->Label10())) << "under the teal bar";

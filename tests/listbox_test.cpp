@@ -136,6 +136,19 @@ QRect CellRect(const Ref<ListWindow>& window, int row, int column) {
   return view->visualRect(view->model()->index(row, column));
 }
 
+// Whether one of the model's change notices caught by the spy spans the cell.
+bool Announced(const QSignalSpy& changed, int row, int column) {
+  for (const QList<QVariant>& notice : changed) {
+    const auto top_left = notice.at(0).value<QModelIndex>();
+    const auto bottom_right = notice.at(1).value<QModelIndex>();
+    if (top_left.row() <= row && row <= bottom_right.row() && top_left.column() <= column &&
+        column <= bottom_right.column()) {
+      return true;
+    }
+  }
+  return false;
+}
+
 TEST(ListboxTest, ProgramWritesRaiseNoEventAndLeaveTheEditAlone) {
   sw_test::RuntimeScope scope;
   auto window = OpenWindow();
@@ -517,6 +530,18 @@ TEST(ListboxTest, WritesReachTheViewOnceForAllOfThem) {
   EXPECT_EQ(inserted.count(), 1);
   EXPECT_EQ(model->rowCount(), 104);
   EXPECT_EQ(model->data(model->index(3, 1)).toString(), "v199");
+  for (int r = 0; r < 4; ++r) {
+    for (int c = 0; c < 3; ++c) EXPECT_TRUE(Announced(changed, r, c)) << r << "," << c;
+  }
+
+  // Writes within one row: the view repaints only what it is told of.
+  changed.clear();
+  window->list->SetCell(2, 0, "one");
+  window->list->SetCell(2, 2, "row");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_TRUE(Announced(changed, 2, 0));
+  EXPECT_TRUE(Announced(changed, 2, 2));
 }
 
 TEST(ListboxTest, ColumnWidthsShareTheListsWidth) {
