@@ -308,8 +308,12 @@ TEST(Shortcuts, EveryItemIsNamedByItsWordsAndSelectAllShowsCtrlAAsItsShortcut) {
   // where Select All's own shortcut applies as well: never an ambiguity that fires nothing.
   static QStringList warnings;
   warnings.clear();
-  const QtMessageHandler previous = qInstallMessageHandler(
-      [](QtMsgType, const QMessageLogContext&, const QString& message) { warnings << message; });
+  static QtMessageHandler previous;
+  previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        warnings << message;
+        previous(type, context, message);  // the test guard hears every message too
+      });
   auto window = program.window();
   for (QWidget* focus : {WidgetOf(*window->resetButton()), static_cast<QWidget*>(qt_bar)}) {
     SCOPED_TRACE(focus->metaObject()->className());

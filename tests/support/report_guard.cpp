@@ -77,9 +77,7 @@ const std::vector<QString> kPlatformMessages = {
 };
 
 TestGuard::TestGuard()
-    : outer_(current),
-      report_mark_(fw::testing::ReportCount()),
-      message_mark_(MessageCount()) {
+    : outer_(current), report_mark_(fw::testing::ReportCount()), message_mark_(MessageCount()) {
   current = this;
 }
 
@@ -92,12 +90,12 @@ void TestGuard::Check() const {
     }
   }
   for (const QtMessage& message : MessagesSince(message_mark_)) {
-    auto in = [&](const QString& part) { return message.text.contains(part); };
-    if (std::find(kPlatformMessages.begin(), kPlatformMessages.end(), message.text) !=
-        kPlatformMessages.end()) {
+    const auto is = [&](const QString& text) { return message.text == text; };
+    const auto contains = [&](const QString& part) { return message.text.contains(part); };
+    if (std::any_of(kPlatformMessages.begin(), kPlatformMessages.end(), is) ||
+        std::any_of(expected_warnings_.begin(), expected_warnings_.end(), contains)) {
       continue;
     }
-    if (std::any_of(expected_warnings_.begin(), expected_warnings_.end(), in)) continue;
     ADD_FAILURE() << "Qt gave a " << KindOf(message.type) << " that the test did not expect: "
                   << (message.category.isEmpty() || message.category == "default"
                           ? ""
