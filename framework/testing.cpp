@@ -1,6 +1,7 @@
 #include "framework/testing.h"
 
 #include <map>
+#include <mutex>
 #include <utility>
 
 #include "framework/exceptions.h"
@@ -14,6 +15,7 @@ struct TestHooks {
   std::map<std::string, int, std::less<>> faults;
   std::vector<std::string> trace;
   std::function<void()> on_loop_started;
+  std::mutex reports_mutex;  // a handler on another thread may report too
   std::vector<std::string> reports;
 };
 
@@ -53,7 +55,10 @@ void RecordTracePoint(std::string_view entry, std::string_view detail) {
   Hooks().trace.push_back(std::move(line));
 }
 
-void RecordReport(const std::string& text) { Hooks().reports.push_back(text); }
+void RecordReport(const std::string& text) {
+  std::lock_guard lock(Hooks().reports_mutex);
+  Hooks().reports.push_back(text);
+}
 
 std::function<void()> TakeEventLoopStartedHook() {
   return std::exchange(Hooks().on_loop_started, nullptr);
@@ -81,8 +86,17 @@ void OnEventLoopStarted(std::function<void()> callback) {
   Hooks().on_loop_started = std::move(callback);
 }
 
-const std::vector<std::string>& Reports() { return Hooks().reports; }
-void ClearReports() { Hooks().reports.clear(); }
+std::size_t ReportCount() {
+  std::lock_guard lock(Hooks().reports_mutex);
+  return Hooks().reports.size();
+}
+
+std::vector<std::string> ReportsSince(std::size_t mark) {
+  std::lock_guard lock(Hooks().reports_mutex);
+  const auto& reports = Hooks().reports;
+  if (mark >= reports.size()) return {};
+  return {reports.begin() + static_cast<std::ptrdiff_t>(mark), reports.end()};
+}
 
 }  // namespace testing
 

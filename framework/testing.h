@@ -9,6 +9,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,9 +42,11 @@ void ClearTrace();
 // Called once when the event loop of the current run starts, inside the loop.
 void OnEventLoopStarted(std::function<void()> callback);
 
-// Every exception reported by ReportException or _UnhandledException, as "Class: message".
-const std::vector<std::string>& Reports();
-void ClearReports();
+// Every exception reported by ReportException or _UnhandledException, as "Class: message", in
+// the order reported since the process started. Nothing clears this record, so that no reader can
+// hide a report from another: a reader takes ReportCount() as its mark and reads ReportsSince it.
+std::size_t ReportCount();
+std::vector<std::string> ReportsSince(std::size_t mark);
 
 // While set, ShowURL hands its URLs to the interceptor instead of the desktop.
 void InterceptUrls(std::function<void(const std::string&)> interceptor);

@@ -589,7 +589,7 @@ TEST(GradingWindowEditing, RecalculatingOnEachKeystrokeKeepsTheEditorsCursorAndU
   EXPECT_TRUE(editor->isUndoAvailable());
   EXPECT_EQ(Results(w), (std::vector<std::string>{"88.00%", "88/100", "12"}));
   EXPECT_EQ(w->LabBox()->Cell(99, 3), "1.00%");
-  EXPECT_TRUE(fw::testing::Reports().empty());
+  EXPECT_TRUE(program.reports().empty());
 
   QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(editor->text(), "0");
