@@ -10,11 +10,13 @@
 #include "framework/column_widths.h"
 #include "framework/error_report.h"
 #include "framework/listbox.h"
+#include "framework/listbox_header.h"
 #include "framework/listbox_model.h"
 
 namespace fw::internal {
 
 ListView::ListView(Listbox* owner, QWidget* parent) : QTableView(parent), owner_(owner) {
+  setHorizontalHeader(new ListHeader(this));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setTabKeyNavigation(false);
