@@ -88,15 +88,27 @@ void ListView::keyPressEvent(QKeyEvent* event) {
 
 void ListView::focusInEvent(QFocusEvent* event) {
   QTableView::focusInEvent(event);
-  // After the view's own focus event, which Qt sends once this returns.
-  QMetaObject::invokeMethod(
-      this, [this] { AnnounceCurrentCell(); }, Qt::QueuedConnection);
+  ScheduleAnnouncement();
 }
 
 void ListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-  // Not QTableView's: it announces the cell even when an editor takes the focus at once.
+  // Not QTableView's, which announces the cell even when an editor takes the focus at once.
   QAbstractItemView::currentChanged(current, previous);
-  AnnounceCurrentCell();
+  ScheduleAnnouncement();
+}
+
+void ListView::ScheduleAnnouncement() {
+  // On the next turn of the event loop: after the view's own focus event, which Qt sends once
+  // focusInEvent returns, and once an edit that moves the current cell has taken the focus.
+  if (announcement_pending_ || !QAccessible::isActive()) return;
+  announcement_pending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        announcement_pending_ = false;
+        AnnounceCurrentCell();
+      },
+      Qt::QueuedConnection);
 }
 
 bool ListView::RaiseClick(int row, int column, QPoint within) {
@@ -136,6 +148,9 @@ void ListView::AnnounceCurrentCell() {
   QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
   QAccessibleInterface* cell = cells ? cells->cellAt(current.row(), current.column()) : nullptr;
   if (!cell) return;
+  // A screen reader may still hold the text the cell had when it last asked: the name first.
+  QAccessibleEvent name(cell, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name);
   QAccessibleEvent focus(cell, QAccessible::Focus);
   QAccessible::updateAccessibility(&focus);
 }

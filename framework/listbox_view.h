@@ -45,10 +45,12 @@ class ListView : public QTableView {
   void EditIfEditable(int row, int column);
   void ClickCurrentCell();
   // Tells a screen reader that the current cell has the keyboard, while the view has it.
+  void ScheduleAnnouncement();
   void AnnounceCurrentCell();
 
   Listbox* owner_;
   std::string widths_text_;
+  bool announcement_pending_ = false;
 };
 
 }  // namespace fw::internal
