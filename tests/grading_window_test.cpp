@@ -406,6 +406,10 @@ TEST(GradingWindowKeys, ReturnEnterAndTheArrowsMoveTheEditOneRowAndComputeNothin
       {"UpOnTheFirstRowStays", 0, Qt::Key_Up, Qt::NoModifier, 0},
       {"DownOnTheLastRowStays", 99, Qt::Key_Down, Qt::NoModifier, 99},
       {"KeypadEnterOnTheLastRowStays", 99, Qt::Key_Enter, Qt::KeypadModifier, 99},
+      {"CtrlReturnMovesDown", 0, Qt::Key_Return, Qt::ControlModifier, 1},
+      {"CtrlKeypadEnterMovesDown", 3, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, 4},
+      {"CtrlUpMovesUp", 5, Qt::Key_Up, Qt::ControlModifier, 4},
+      {"CtrlDownMovesDown", 5, Qt::Key_Down, Qt::ControlModifier, 6},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -455,6 +459,34 @@ TEST(GradingWindowKeys, ADigitTypedWhileUpIsHeldMovesUpOnceMoreAndLandsInTheNewR
   EXPECT_EQ(w->LabBox()->Cell(3, 1), "71");
 }
 
+TEST(GradingWindowKeys, AModifierPressedAloneWhileDownIsHeldMovesNothing) {
+  struct Row {
+    const char* name;
+    Qt::Key key;
+  };
+  const Row rows[] = {
+      {"Shift", Qt::Key_Shift},       {"Control", Qt::Key_Control}, {"Alt", Qt::Key_Alt},
+      {"AltGr", Qt::Key_AltGr},       {"Meta", Qt::Key_Meta},       {"Super", Qt::Key_Super_L},
+      {"CapsLock", Qt::Key_CapsLock},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    w->LabBox()->EditCell(5, 1);
+    QTest::keyPress(Editor(w), Qt::Key_Down);
+    ASSERT_EQ(EditedCell(w), std::make_pair(6, 1));
+    const std::vector<std::string> entries = Column(w, 1);
+
+    sw_test::TapModifier(Editor(w), row.key);
+
+    EXPECT_EQ(EditedCell(w), std::make_pair(6, 1));
+    EXPECT_EQ(CurrentCell(w), std::make_pair(6, 1));
+    EXPECT_EQ(Column(w, 1), entries);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Down);
+  }
+}
+
 TEST(GradingWindowKeys, ADigitTypedWhileNoCellIsEditedChangesNothing) {
   struct Row {
     const char* name;
@@ -489,6 +521,94 @@ TEST(GradingWindowKeys, ADigitTypedWhileNoCellIsEditedChangesNothing) {
     EXPECT_EQ(SelectedCells(w), selected);
     EXPECT_EQ(Editor(w), nullptr);
   }
+}
+
+TEST(GradingWindowKeys, OnTheFocusedTableF2AndReturnActAsAClickOnTheCurrentCell) {
+  constexpr int kRow = 3;
+  const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [k, modifiers](const GradingWindow&) {
+      QWidget* focus = QApplication::focusWidget();
+      ASSERT_NE(focus, nullptr);
+      QTest::keyClick(focus, k, modifiers);
+    };
+  };
+  const auto escape = key(Qt::Key_Escape), tab = key(Qt::Key_Tab);
+  const auto shift_tab = key(Qt::Key_Backtab, Qt::ShiftModifier);
+  const auto choose_gained = [](const GradingWindow& w) {
+    ASSERT_EQ(QApplication::focusWidget(), WidgetOf(*w->gradingTypePop()));
+    ChooseMode(w, 1);
+  };
+  const std::vector<std::string> lost_5{"95.00%", "95/100", "5"};
+  const std::vector<std::string> untouched{"100.00%", "100/100", "0"};
+  struct Row {
+    const char* name;
+    std::vector<std::function<void(const GradingWindow&)>> leave;  // the edit of row kRow
+    Qt::Key key;
+    int edited_row;  // -1: no edit opens
+    std::vector<std::string> results;
+  };
+  const Row rows[] = {
+      {"EscapeThenF2", {escape}, Qt::Key_F2, kRow, lost_5},
+      {"EscapeThenReturn", {escape}, Qt::Key_Return, kRow, lost_5},
+      {"ShiftTabFromTheTotalThenF2", {tab, shift_tab}, Qt::Key_F2, kRow, lost_5},
+      {"ShiftTabFromTheTotalThenReturn", {tab, shift_tab}, Qt::Key_Return, kRow, lost_5},
+      {"KeyboardChoiceInThePopUpThenF2", {tab, tab, tab, choose_gained, tab}, Qt::Key_F2, kRow,
+       {"5.00%", "5/100", "95"}},
+      {"EscapeDownThenF2", {escape, key(Qt::Key_Down)}, Qt::Key_F2, kRow + 1, lost_5},
+      {"F2OnAProblemNumberOpensNothing", {escape, key(Qt::Key_Left)}, Qt::Key_F2, -1, untouched},
+      {"ReturnOnAProblemNumberOpensNothing", {escape, key(Qt::Key_Left)}, Qt::Key_Return, -1,
+       untouched},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    ClickCell(w, kRow, 1);
+    ASSERT_EQ(EditedCell(w), std::make_pair(kRow, 1));
+    for (const auto& step : row.leave) step(w);
+    ASSERT_EQ(Editor(w), nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), View(w));
+
+    QTest::keyClick(View(w), row.key);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+
+    EXPECT_EQ(EditedCell(w),
+              row.edited_row < 0 ? std::make_pair(-1, -1) : std::make_pair(row.edited_row, 1));
+    std::vector<std::string> entries(kRows, "0");
+    if (row.edited_row >= 0) entries[static_cast<std::size_t>(row.edited_row)] = "05";
+    EXPECT_EQ(Column(w, 1), entries);
+    EXPECT_EQ(Results(w), row.results);
+  }
+}
+
+TEST(GradingWindowKeys, TheFocusedTableFramesItsCurrentCell) {
+  ProgramScope program;
+  auto w = program.window();
+  ClickCell(w, 3, 1);
+  QTableView* view = View(w);
+  // A frame in one of the desktop's selection colours on the cell's edge, unlike its inside.
+  const auto framed = [view](int row, int column) {
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect cell = view->visualRect(view->model()->index(row, column));
+    const QColor edge = image.pixelColor(cell.left(), cell.center().y());
+    const QColor inside = image.pixelColor(cell.left() + 2, cell.center().y());
+    return edge != inside && (edge == view->palette().color(QPalette::Highlight) ||
+                              edge == view->palette().color(QPalette::HighlightedText));
+  };
+
+  QTest::keyClick(Editor(w), Qt::Key_Escape);
+  ASSERT_EQ(QApplication::focusWidget(), view);
+  EXPECT_TRUE(framed(3, 1));
+
+  QTest::keyClick(view, Qt::Key_Down);
+  QTest::keyClick(view, Qt::Key_Left);
+  ASSERT_EQ(CurrentCell(w), std::make_pair(4, 0));
+  EXPECT_TRUE(framed(4, 0)) << "on the row the arrow selected";
+  EXPECT_FALSE(framed(3, 1));
+
+  QTest::keyClick(view, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), TotalField(w));
+  EXPECT_FALSE(framed(4, 0)) << "only the focused table shows its current cell";
 }
 
 TEST(GradingWindowKeys, AKeyTypedIntoACellScrolledOutOfViewBringsItBackFirst) {
@@ -775,6 +895,74 @@ TEST(GradingWindowEditing, TheEditSurvivesTheWindowLosingActivation) {
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (auto* box = qobject_cast<QMessageBox*>(top)) box->close();
   }
+}
+
+TEST(GradingWindowEditing, TheEditGoesOnAfterTheMenuBarHadTheKeyboard) {
+  const auto escape_to_the_focus = [] {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Escape);
+  };
+  struct Row {
+    const char* name;
+    std::function<void(QLineEdit* editor)> to_the_menu_bar_and_back;
+  };
+  const Row rows[] = {
+      {"AltTappedThenEscape",
+       [&](QLineEdit* editor) {
+         sw_test::TapModifier(editor, Qt::Key_Alt);
+         ASSERT_TRUE(qobject_cast<QMenuBar*>(QApplication::focusWidget()));
+         escape_to_the_focus();
+       }},
+      {"MnemonicThenEscapeFromTheMenuAndTheBar",
+       [&](QLineEdit* editor) {
+         QTest::keyClick(editor, Qt::Key_F, Qt::AltModifier);
+         ASSERT_TRUE(QTest::qWaitFor(
+             [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+         ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+         if (qobject_cast<QMenuBar*>(QApplication::focusWidget())) escape_to_the_focus();
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    QPointer<QLineEdit> editor = Editor(w);
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "12");
+    QTest::keyClick(editor, Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_EQ(editor->selectedText(), "2");
+
+    row.to_the_menu_bar_and_back(editor);
+
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(Editor(w), editor.data());
+    EXPECT_EQ(QApplication::focusWidget(), editor.data());
+    EXPECT_EQ(editor->selectedText(), "2");
+    QTest::keyClick(editor, Qt::Key_5);
+    EXPECT_EQ(EditedCell(w), std::make_pair(0, 1));
+    EXPECT_EQ(w->LabBox()->Cell(0, 1), "15");
+    EXPECT_EQ(Results(w), (std::vector<std::string>{"85.00%", "85/100", "15"}));
+    sw_test::ClickCtrlChord(editor, Qt::Key_Z);
+    EXPECT_EQ(editor->text(), "12") << "the undo history reaches back past the menu bar";
+  }
+}
+
+TEST(GradingWindowEditing, AClickElsewhereWhileTheMenuBarHasTheKeyboardEndsTheEdit) {
+  ProgramScope program;
+  auto w = program.window();
+  QPointer<QLineEdit> editor = Editor(w);
+  ASSERT_TRUE(editor);
+  QTest::keyClicks(editor, "7");
+  sw_test::TapModifier(editor, Qt::Key_Alt);
+  ASSERT_TRUE(qobject_cast<QMenuBar*>(QApplication::focusWidget()));
+
+  QTest::mouseClick(TotalField(w), Qt::LeftButton);
+
+  EXPECT_EQ(QApplication::focusWidget(), TotalField(w));
+  EXPECT_EQ(Editor(w), nullptr);
+  EXPECT_EQ(w->LabBox()->Cell(0, 1), "7");
 }
 
 TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry) {
