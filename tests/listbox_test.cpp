@@ -25,12 +25,14 @@
 
 #include "framework/graphics.h"
 #include "framework/window.h"
+#include "tests/support/change_notices.h"
 #include "tests/support/keys.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {
 
 using fw::Ref;
+using sw_test::Announced;
 
 // A window with one list, "Scores", of three columns; each handler records what it saw and
 // answers as the test says.
@@ -134,19 +136,6 @@ std::pair<int, int> EditedCell(const Ref<ListWindow>& window) {
 QRect CellRect(const Ref<ListWindow>& window, int row, int column) {
   QTableView* view = ViewOf(window);
   return view->visualRect(view->model()->index(row, column));
-}
-
-// Whether one of the model's change notices caught by the spy spans the cell.
-bool Announced(const QSignalSpy& changed, int row, int column) {
-  for (const QList<QVariant>& notice : changed) {
-    const auto top_left = notice.at(0).value<QModelIndex>();
-    const auto bottom_right = notice.at(1).value<QModelIndex>();
-    if (top_left.row() <= row && row <= bottom_right.row() && top_left.column() <= column &&
-        column <= bottom_right.column()) {
-      return true;
-    }
-  }
-  return false;
 }
 
 TEST(ListboxTest, ProgramWritesRaiseNoEventAndLeaveTheEditAlone) {
