@@ -2,15 +2,16 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QRgb>
 #include <QStyle>
 
 namespace fw::internal {
 
-// Lightness tells a dark scheme from a light one as well as luminance does, and spares every
-// launch the floating-point library's power function.
+// Compares the integer luma (11 red, 16 green, 5 blue in 32nds) of ground and text. Unlike HSL
+// lightness, which rates pure blue and yellow alike, it weighs the colours much as the eye does.
 bool IsDark(const QPalette& palette) {
-  return palette.color(QPalette::Window).lightness() <
-         palette.color(QPalette::WindowText).lightness();
+  return qGray(palette.color(QPalette::Window).rgb()) <
+         qGray(palette.color(QPalette::WindowText).rgb());
 }
 
 QPalette DesignPalette() {

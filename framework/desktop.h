@@ -9,7 +9,8 @@ namespace fw {
 void MsgBox(const std::string& text);
 
 // Opens the URL with the desktop's default handler and returns at once; when no program takes it,
-// or the desktop's opener fails, a message box says so. A text that is no valid URL raises
+// or the desktop's opener fails within a few seconds, a message box says so. An opener still
+// running then is left to itself, also when the program quits. A text that is no valid URL raises
 // InvalidArgumentException.
 void ShowURL(const std::string& url);
 

@@ -5,6 +5,7 @@
 #error "framework/internal.h is the framework's own header, not for program code"
 #endif
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <string>
@@ -53,9 +54,10 @@ void RemoveKeyTracker();
 // picture.cpp: the icon resource as every window's icon, when the resource is there.
 void ApplyApplicationIcon();
 
-// desktop.cpp: the desktop openers still running when a run ends are ended; what they started
-// stays open.
-void StopUrlOpeners();
+// desktop.cpp: the desktop openers still watched when a run ends are let go, left running. Each
+// is a child of the Qt application with this object name.
+void LetGoOfUrlOpeners();
+inline constexpr const char* kUrlOpenerName = "fw_url_opener";
 
 // menu.cpp: the Qt actions behind the menu bar, made for each run and shared by every window's bar.
 QAction* MenuAction(const Ref<MenuItem>& item);
@@ -77,6 +79,8 @@ std::function<void()> TakeEventLoopStartedHook();
 bool InterceptUrl(const std::string& url);
 // The resource folders that a test set, or nil.
 const std::vector<std::string>* TestResourceFolders();
+// How long a URL opener has to report a failure: the usual grace unless a test set another.
+std::chrono::milliseconds UrlOpenerGrace(std::chrono::milliseconds usual);
 
 #else
 
@@ -84,6 +88,7 @@ inline void RecordReport(const std::string&) {}
 inline std::function<void()> TakeEventLoopStartedHook() { return nullptr; }
 inline bool InterceptUrl(const std::string&) { return false; }
 inline const std::vector<std::string>* TestResourceFolders() { return nullptr; }
+inline std::chrono::milliseconds UrlOpenerGrace(std::chrono::milliseconds usual) { return usual; }
 
 #endif
 

@@ -1,15 +1,12 @@
 #include "framework/label.h"
 
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
-#include <optional>
-#include <utility>
+#include <QStyle>
 
 #include "framework/qt_support.h"
+#include "framework/text_fit.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -26,25 +23,20 @@ class LabelWidget : public QLabel {
   }
 
  protected:
-  // A single line wider than the label is drawn in a smaller size of its font, so that it shows
-  // whole: the design's boxes were drawn for a narrower system font than some desktops have.
+  // A text whose lines would not fit the label is drawn in a smaller size of its font, so that it
+  // shows whole: the design's boxes were drawn for a narrower system font than some desktops have.
   void paintEvent(QPaintEvent* event) override {
     const QRect area = contentsRect();
     const QString shown = text();
-    const Fit* fit = wordWrap() || shown.isEmpty() ? nullptr : &FitTo(shown, area.width());
-    if (!fit || !fit->shrunk) {
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QFont* smaller = shown.isEmpty() ? nullptr : fit_.Smaller(font(), shown, area, flags);
+    if (!smaller) {
       QLabel::paintEvent(event);
       return;
     }
     QPainter painter(this);
-    painter.setFont(fit->font);
-    painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
-  }
-
-  void changeEvent(QEvent* event) override {
-    if (event->type() == QEvent::FontChange) fit_.reset();
-    QLabel::changeEvent(event);
+    painter.setFont(*smaller);
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), shown, foregroundRole());
   }
 
   void mousePressEvent(QMouseEvent* event) override {
@@ -55,35 +47,8 @@ class LabelWidget : public QLabel {
   }
 
  private:
-  // How a line of text is drawn in a width: as it is, or shrunk to a font of a smaller pixel size.
-  struct Fit {
-    QString text;
-    int width = 0;
-    bool shrunk = false;
-    QFont font;
-  };
-
-  // Measuring a line and trying sizes for it costs a font for each size tried: done once for each
-  // text and width, not at every paint.
-  const Fit& FitTo(const QString& text, int width) {
-    if (fit_ && fit_->width == width && fit_->text == text) return *fit_;
-    Fit fit{text, width, false, font()};
-    const qreal needed = QFontMetricsF(font()).horizontalAdvance(text);
-    if (needed > width) {
-      int pixels = static_cast<int>(QFontInfo(font()).pixelSize() * width / needed);
-      for (; pixels > 1; --pixels) {
-        fit.font.setPixelSize(pixels);
-        if (QFontMetricsF(fit.font).horizontalAdvance(text) <= width) break;
-      }
-      fit.font.setPixelSize(std::max(pixels, 1));
-      fit.shrunk = true;
-    }
-    fit_ = std::move(fit);
-    return *fit_;
-  }
-
   Label* owner_;
-  std::optional<Fit> fit_;
+  TextFit fit_;
 };
 
 }  // namespace internal

@@ -9,13 +9,22 @@
 // (editable) opens it too, unless the CellClick handler took the click. Each of the user's
 // keystrokes in an editor stores the editor's text in the cell, then raises CellTextChange; so do
 // its undo, cut, paste and delete. A key typed into an editor whose cell is scrolled out of view
-// scrolls it back first. CellKeyDown sees every key pressed in an editor first, except chords with
-// the command key (Ctrl), which go to the editor or the menus: True consumes the key; False passes
-// it on to the editor open at that moment, which may be another cell's if the handler moved the
-// edit. Return, Enter, the arrows up and down and the page keys then do nothing more; Tab ends the
-// edit and moves the focus on; Escape ends the edit keeping its text. The cell being edited shows
-// a frame in the desktop's highlight colour; its text has no length limit. Keys typed while no
-// cell is being edited neither edit nor move the selection.
+// scrolls it back first. CellKeyDown sees every key pressed in an editor first, except a modifier
+// key pressed alone (Shift, Ctrl, Alt, AltGr, Meta, Super, the lock keys), which it never sees,
+// and chords of the command key (Ctrl) with a character, which go to the editor or the menus; Ctrl
+// with a key of its own code (Return, Enter, the arrows, Tab, Escape, Backspace, Delete) comes as
+// that key. True consumes the key; False passes it on to the editor open at that moment, which
+// may be another cell's if the handler moved the edit. Return, Enter, the arrows up and down and
+// the page keys then do nothing more; Tab ends the edit and moves the focus on; Escape ends the
+// edit keeping its text. The edit stays open, with its text, selection and undo, while another
+// window, a pop-up or the menu bar (Alt, a mnemonic) has the keyboard; it ends when the keyboard
+// goes on to another control of the window. The cell being edited shows a frame in the desktop's
+// highlight colour; its text has no length limit.
+//
+// While the list itself has the keyboard and no cell is being edited, its current cell shows the
+// same frame and a screen reader hears of it; the arrows move it, F2 and Return act as a click
+// in its middle (CellClick, then an editable cell's edit unless the handler took the click), and
+// characters typed edit nothing and move nothing.
 //
 // Events: Open ( Listbox ); CellClick ( Listbox, Integer, Integer, Integer, Integer ) as Boolean
 // (row, column, x and y within the cell); CellTextChange ( Listbox, Integer, Integer );

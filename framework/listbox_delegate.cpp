@@ -1,11 +1,14 @@
 #include "framework/listbox_delegate.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPainter>
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -22,6 +25,15 @@ constexpr int kTextPadding = 4;
 constexpr int kLineEditMargin = 2;  // QLineEdit's own space before its text
 constexpr int kFocusFrameWidth = 2;
 
+// A frame of kFocusFrameWidth inside the rectangle's edges.
+void DrawFrame(QPainter& painter, const QRect& r, const QColor& colour) {
+  const int w = std::min({kFocusFrameWidth, r.width(), r.height()});
+  painter.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+  painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+  painter.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
+  painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+}
+
 // The editor of a cell: it takes text of any length, and it draws a frame in the desktop's
 // highlight colour over its own edges, as a text field being edited shows itself, so that the
 // cell being typed into stands out. The text stays where the cell itself draws it.
@@ -37,22 +49,18 @@ class CellEditor : public QLineEdit {
   void paintEvent(QPaintEvent* event) override {
     QLineEdit::paintEvent(event);
     const QWidget* source = palette_source_ ? palette_source_.data() : this;
-    const QColor colour = source->palette().color(QPalette::Highlight);
-    const QRect r = rect();
-    const int w = std::min({kFocusFrameWidth, r.width(), r.height()});
     QPainter painter(this);
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
-    painter.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
-    painter.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
-    painter.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+    DrawFrame(painter, rect(), source->palette().color(QPalette::Highlight));
   }
 
  private:
   QPointer<QWidget> palette_source_;
 };
 
-std::string KeyText(const QKeyEvent* event) {
-  switch (event->key()) {
+// The text CellKeyDown reports for a key that has a code of its own, whatever the modifiers
+// held with it; nullopt for a key that reports the text it types.
+std::optional<std::string> NamedKeyText(int key) {
+  switch (key) {
     case Qt::Key_Return:
       return "\r";
     case Qt::Key_Enter:
@@ -75,7 +83,7 @@ std::string KeyText(const QKeyEvent* event) {
     case Qt::Key_Delete:
       return "\x7F";
     default:
-      return qt::FromQ(event->text());
+      return std::nullopt;
   }
 }
 
@@ -87,8 +95,13 @@ bool IsModifierKey(int key) {
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
     case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
     case Qt::Key_Super_L:
     case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
       return true;
     default:
       return false;
@@ -98,7 +111,12 @@ bool IsModifierKey(int key) {
 }  // namespace
 
 CellDelegate::CellDelegate(Listbox* owner, ListView* view)
-    : QStyledItemDelegate(view), owner_(owner), view_(view) {}
+    : QStyledItemDelegate(view), owner_(owner), view_(view) {
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    connect(app, &QApplication::focusChanged, this,
+            [this](QWidget* old, QWidget* now) { OnFocusChanged(old, now); });
+  }
+}
 
 void CellDelegate::FinishEdit(QLineEdit* editor) {
   emit commitData(editor);
@@ -195,6 +213,13 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   const QString text = index.data(Qt::DisplayRole).toString();
   painter->drawText(text_area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                     option.fontMetrics.elidedText(text, Qt::ElideRight, text_area.width()));
+  // The current cell of the focused list shows where the keyboard is, framed as the edited cell
+  // is; on a selected row in the colour of the selection's text.
+  if ((option.state & QStyle::State_HasFocus) && !(active_ && index == active_index_)) {
+    DrawFrame(*painter, cell,
+              highlighted ? option.palette.highlightedText().color()
+                          : option.palette.highlight().color());
+  }
   painter->restore();
 }
 
@@ -204,26 +229,72 @@ bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
     return HandleKey(editor, static_cast<QKeyEvent*>(event));
   }
   if (editor && event->type() == QEvent::FocusOut) {
-    // The window losing activation (another window, a message box, another application) or a
-    // pop-up opening leaves the edit open, as it was.
+    // The window losing activation (another window, a message box, another application), a
+    // pop-up opening or the menu bar taking the keyboard (Alt, a mnemonic) leaves the edit open,
+    // as it was. The line editor drops its selection when the menu bar takes the keyboard;
+    // it gets it back with the keyboard.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    if (reason == Qt::MenuBarFocusReason) KeepSelection(editor);
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MenuBarFocusReason) {
+      return false;
+    }
+  }
+  if (editor && event->type() == QEvent::FocusIn) {
+    if (static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+      RestoreSelection(editor);
+    }
+    kept_selection_ = {};
   }
   return QStyledItemDelegate::eventFilter(object, event);
+}
+
+void CellDelegate::KeepSelection(QLineEdit* editor) {
+  kept_selection_ = {};
+  if (editor != active_ || !editor->hasSelectedText()) return;
+  kept_selection_.editor = editor;
+  kept_selection_.text = editor->text();
+  kept_selection_.start = editor->selectionStart();
+  kept_selection_.length = editor->selectionLength();
+  kept_selection_.cursor_at_start = editor->cursorPosition() == kept_selection_.start;
+}
+
+void CellDelegate::RestoreSelection(QLineEdit* editor) const {
+  const KeptSelection& kept = kept_selection_;
+  if (kept.editor != editor || editor->text() != kept.text) return;
+  if (kept.cursor_at_start) {
+    editor->setSelection(kept.start + kept.length, -kept.length);
+  } else {
+    editor->setSelection(kept.start, kept.length);
+  }
+}
+
+void CellDelegate::OnFocusChanged(QWidget* old, QWidget* now) {
+  // An edit left open while the menu bar had the keyboard ends when the keyboard goes on to
+  // another control of the window, as it ends when the editor itself hands the focus on. A
+  // focus change away from the editor is its own focus-out's to judge.
+  QLineEdit* editor = active_;
+  if (!editor || !owner_ || old == editor || !now || now == editor || !view_) return;
+  if (now->window() != view_->window() || qobject_cast<QMenuBar*>(now)) return;
+  FinishEdit(editor);
 }
 
 bool CellDelegate::HandleKey(QLineEdit* editor, QKeyEvent* event) {
   if (forwarding_) return false;  // passed on from another cell's editor: the editor's own
   if (editor != active_ || !owner_) return QStyledItemDelegate::eventFilter(editor, event);
-  if (!IsModifierKey(event->key())) BringIntoView();
-  // A chord with the command key belongs to the editor (undo, cut, copy, paste, select all)
-  // or to a menu: the key handler never sees one. Its text is a control character that
-  // would read as another key (Ctrl+C gives the code of Enter, Ctrl+M that of Return).
-  const bool command_chord =
-      (event->modifiers() & Qt::ControlModifier) || event->key() == Qt::Key_Control;
+  // A modifier pressed alone is no key of its own: the handler never sees it, and the editor
+  // ignores it.
+  if (IsModifierKey(event->key())) return false;
+  BringIntoView();
+  // The command key with a character belongs to the editor (undo, cut, copy, paste, select all)
+  // or to a menu: its text is a control character that would read as another key (Ctrl+C
+  // gives the code of Enter, Ctrl+M that of Return). With a key that has a code of its own
+  // (Return, Enter, the arrows) it reaches the handler as that key.
+  const std::optional<std::string> named = NamedKeyText(event->key());
+  const bool command_chord = (event->modifiers() & Qt::ControlModifier) && !named;
   if (!command_chord) {
     const int row = active_index_.row(), column = active_index_.column();
-    const std::string key = KeyText(event);
+    const std::string key = named ? *named : qt::FromQ(event->text());
     bool handled = false;
     QPointer<CellDelegate> self(this);
     Listbox* owner = owner_;

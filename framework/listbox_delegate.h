@@ -9,6 +9,7 @@
 #include <QModelIndex>
 #include <QPersistentModelIndex>
 #include <QPointer>
+#include <QString>
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -66,7 +67,18 @@ class CellDelegate : public QStyledItemDelegate {
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
+  // The selection of an editor that the menu bar took the keyboard from.
+  struct KeptSelection {
+    QPointer<QLineEdit> editor;
+    QString text;
+    int start = 0, length = 0;
+    bool cursor_at_start = false;
+  };
+
   bool HandleKey(QLineEdit* editor, QKeyEvent* event);
+  void KeepSelection(QLineEdit* editor);
+  void RestoreSelection(QLineEdit* editor) const;
+  void OnFocusChanged(QWidget* old, QWidget* now);
   // A key typed into a cell that the mouse wheel has scrolled away brings the cell back first,
   // so that the user sees what the key does.
   void BringIntoView() const;
@@ -78,6 +90,7 @@ class CellDelegate : public QStyledItemDelegate {
   mutable QPointer<QLineEdit> active_;
   mutable QPersistentModelIndex active_index_;
   mutable Ref<TextEdit> active_text_;
+  KeptSelection kept_selection_;
   bool forwarding_ = false;
 };
 

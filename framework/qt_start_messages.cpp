@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw::internal {
@@ -20,15 +21,16 @@ struct Message {
 };
 
 // The messages held back, and the handler that they go to afterwards.
-struct Holding {
+struct State {
   std::mutex mutex;
+  bool holding = false;
   QtMessageHandler previous = nullptr;
   std::vector<Message> messages;
 };
 
-Holding& HeldMessages() {
-  static Holding holding;
-  return holding;
+State& HeldMessages() {
+  static State state;
+  return state;
 }
 
 void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
@@ -36,11 +38,7 @@ void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
     const QMessageLogContext context(m.file.empty() ? nullptr : m.file.c_str(), m.line,
                                      m.function.empty() ? nullptr : m.function.c_str(),
                                      m.category.empty() ? nullptr : m.category.c_str());
-    if (handler) {
-      handler(m.type, context, m.text);
-    } else {
-      std::fprintf(stderr, "%s\n", qPrintable(m.text));
-    }
+    handler(m.type, context, m.text);
   }
 }
 
@@ -64,15 +62,21 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
   // every platform it tried.
   if (type == QtFatalMsg && QGuiApplication::platformName().isEmpty()) NoDisplay();
   auto copy = [](const char* s) { return std::string(s ? s : ""); };
+  Message message{
+      type, copy(context.file), copy(context.function), copy(context.category), context.line, text};
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
     std::lock_guard lock(HeldMessages().mutex);
-    HeldMessages().messages.push_back({type, copy(context.file), copy(context.function),
-                               copy(context.category), context.line, text});
-    if (type != QtFatalMsg) return;
-    messages.swap(HeldMessages().messages);
     previous = HeldMessages().previous;
+    if (!HeldMessages().holding) {
+      // Another thread's message that reached this handler as the holder went away.
+      messages.push_back(std::move(message));
+    } else {
+      HeldMessages().messages.push_back(std::move(message));
+      if (type != QtFatalMsg) return;
+      messages.swap(HeldMessages().messages);
+    }
   }
   // Any other fatal message ends the process as Qt means it to, with everything said before it.
   Replay(previous, messages);
@@ -80,17 +84,24 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 }  // namespace
 
-QtStartMessages::QtStartMessages() { HeldMessages().previous = qInstallMessageHandler(&Hold); }
+QtStartMessages::QtStartMessages() {
+  std::lock_guard lock(HeldMessages().mutex);
+  HeldMessages().previous = qInstallMessageHandler(&Hold);
+  HeldMessages().holding = true;
+}
 
+// The previous handler goes back first: a message from another thread after that never reaches
+// the holder. One that reached it already is either taken here or passed on by the holder itself.
 QtStartMessages::~QtStartMessages() {
+  qInstallMessageHandler(HeldMessages().previous);
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
     std::lock_guard lock(HeldMessages().mutex);
+    HeldMessages().holding = false;
     messages.swap(HeldMessages().messages);
     previous = HeldMessages().previous;
   }
-  qInstallMessageHandler(previous);
   Replay(previous, messages);
 }
 

@@ -156,7 +156,7 @@ std::int32_t RuntimeExit() {
   std::int32_t result = run->quit_requested ? run->exit_code : (run->startup_failed ? 1 : 0);
   if (run->qt) {
     internal::RemoveKeyTracker();
-    internal::StopUrlOpeners();
+    internal::LetGoOfUrlOpeners();
     // Deleting one window may delete others (a message box with a parent): hold them weakly.
     std::vector<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) windows.emplace_back(w);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -19,9 +20,11 @@ struct TestHooks {
   std::map<std::string, int, std::less<>> faults;
   std::vector<std::string> trace;
   std::function<void()> on_loop_started;
+  std::mutex reports_mutex;  // a handler on another thread may report too
   std::vector<std::string> reports;
   std::function<void(const std::string&)> url_interceptor;
   std::optional<std::vector<std::string>> resource_folders;
+  std::optional<std::chrono::milliseconds> url_opener_grace;
 };
 
 TestHooks& Hooks() {
@@ -60,7 +63,10 @@ void RecordTracePoint(std::string_view entry, std::string_view detail) {
   Hooks().trace.push_back(std::move(line));
 }
 
-void RecordReport(const std::string& text) { Hooks().reports.push_back(text); }
+void RecordReport(const std::string& text) {
+  std::lock_guard lock(Hooks().reports_mutex);
+  Hooks().reports.push_back(text);
+}
 
 std::function<void()> TakeEventLoopStartedHook() {
   return std::exchange(Hooks().on_loop_started, nullptr);
@@ -70,6 +76,10 @@ bool InterceptUrl(const std::string& url) {
   if (!Hooks().url_interceptor) return false;
   Hooks().url_interceptor(url);
   return true;
+}
+
+std::chrono::milliseconds UrlOpenerGrace(std::chrono::milliseconds usual) {
+  return Hooks().url_opener_grace.value_or(usual);
 }
 
 const std::vector<std::string>* TestResourceFolders() {
@@ -98,14 +108,35 @@ void OnEventLoopStarted(std::function<void()> callback) {
   Hooks().on_loop_started = std::move(callback);
 }
 
-const std::vector<std::string>& Reports() { return Hooks().reports; }
-void ClearReports() { Hooks().reports.clear(); }
+std::size_t ReportCount() {
+  std::lock_guard lock(Hooks().reports_mutex);
+  return Hooks().reports.size();
+}
+
+std::vector<std::string> ReportsSince(std::size_t mark) {
+  std::lock_guard lock(Hooks().reports_mutex);
+  const auto& reports = Hooks().reports;
+  if (mark >= reports.size()) return {};
+  return {reports.begin() + static_cast<std::ptrdiff_t>(mark), reports.end()};
+}
 
 void InterceptUrls(std::function<void(const std::string&)> interceptor) {
   Hooks().url_interceptor = std::move(interceptor);
 }
 
 void StopInterceptingUrls() { Hooks().url_interceptor = nullptr; }
+
+void SetUrlOpenerGrace(std::chrono::milliseconds grace) { Hooks().url_opener_grace = grace; }
+
+void ResetUrlOpenerGrace() { Hooks().url_opener_grace.reset(); }
+
+int UrlOpenersWatched() {
+  if (!QCoreApplication::instance()) return 0;
+  return static_cast<int>(QCoreApplication::instance()
+                              ->findChildren<QObject*>(QLatin1String(internal::kUrlOpenerName),
+                                                       Qt::FindDirectChildrenOnly)
+                              .size());
+}
 
 std::vector<std::string> OpenMessageBoxTexts() {
   std::vector<std::string> texts;

@@ -12,6 +12,8 @@
 #error "framework/testing.h is for the tests, not for program code"
 #endif
 
+#include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,13 +46,22 @@ void ClearTrace();
 // Called once when the event loop of the current run starts, inside the loop.
 void OnEventLoopStarted(std::function<void()> callback);
 
-// Every exception reported by ReportException or _UnhandledException, as "Class: message".
-const std::vector<std::string>& Reports();
-void ClearReports();
+// Every exception reported by ReportException or _UnhandledException, as "Class: message", in
+// the order reported since the process started. Nothing clears this record, so that no reader can
+// hide a report from another: a reader takes ReportCount() as its mark and reads ReportsSince it.
+std::size_t ReportCount();
+std::vector<std::string> ReportsSince(std::size_t mark);
 
 // While set, ShowURL hands its URLs to the interceptor instead of the desktop.
 void InterceptUrls(std::function<void(const std::string&)> interceptor);
 void StopInterceptingUrls();
+
+// How long ShowURL's opener has to report a failure, until ResetUrlOpenerGrace; one still running
+// then counts as having opened the link and is no longer watched.
+void SetUrlOpenerGrace(std::chrono::milliseconds grace);
+void ResetUrlOpenerGrace();
+// The openers being watched now.
+int UrlOpenersWatched();
 
 // The texts of the message boxes on screen now.
 std::vector<std::string> OpenMessageBoxTexts();

@@ -47,3 +47,13 @@ check_no_test_hooks() {  # executable
   fi
   echo "$1 holds none of the tests' hooks"
 }
+
+# The sanitizer build, for its tests and for running the program on a display.
+SANITIZE_CONFIGURATION=(-DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DSCOREWRIGHT_TESTING=ON
+  -DSCOREWRIGHT_SANITIZE=ON)
+
+export_sanitizer_options() {
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$ROOT/tests/asan.supp"
+  export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+}

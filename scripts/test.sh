@@ -19,11 +19,8 @@ configure_and_build "$ROOT/build-tests" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUIL
   -DSCOREWRIGHT_TESTING=ON -DSCOREWRIGHT_BUILD_BENCH=ON
 (cd "$ROOT/build-tests" && ctest --output-on-failure -j "$jobs")
 
-configure_and_build "$ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
-  -DSCOREWRIGHT_TESTING=ON -DSCOREWRIGHT_SANITIZE=ON
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
-export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+configure_and_build "$ROOT/build-sanitize" "${SANITIZE_CONFIGURATION[@]}"
+export_sanitizer_options
 (cd "$ROOT/build-sanitize" && ctest --output-on-failure -j "$jobs")
 
 # The program as it ships: built as run.sh builds it, it holds none of the tests' hooks, and it

@@ -261,7 +261,7 @@ TEST(PushButtonTest, PushRaisesActionAndPassesItsExceptionToTheCaller) {
   window->throw_in_action = true;
   EXPECT_THROW(window->reset_->Push(), fw::OutOfBoundsException);
   EXPECT_EQ(window->log, (Log{"Action", "Action"}));
-  EXPECT_TRUE(fw::testing::Reports().empty());
+  EXPECT_TRUE(scope.Reports().empty());
 }
 
 TEST(PushButtonTest, AClickRaisesActionAndItsExceptionIsReportedNotThrown) {
@@ -273,7 +273,7 @@ TEST(PushButtonTest, AClickRaisesActionAndItsExceptionIsReportedNotThrown) {
   EXPECT_NO_THROW(QTest::mouseClick(window->ResetButton(), Qt::LeftButton));
 
   EXPECT_EQ(window->log, Log{"Action"});
-  EXPECT_EQ(fw::testing::Reports(), Log{"OutOfBoundsException: raised in Action"});
+  EXPECT_EQ(scope.Reports(), Log{"OutOfBoundsException: raised in Action"});
 }
 
 TEST(PushButtonTest, ReturnThatTheFieldLeavesPushesTheDefaultButton) {

@@ -248,6 +248,7 @@ TEST(ConversionsTest, AscDecodesTheFirstUtf8Character) {
       {"BadContinuation", "\xC3(", 0xC3},
       {"Overlong", "\xC0\x80", 0xC0},
       {"Surrogate", "\xED\xA0\x80", 0xED},
+      {"LastCodePoint", "\xF4\x8F\xBF\xBF", 0x10FFFF},
       {"BeyondUnicode", "\xF4\x90\x80\x80", 0xF4},
   };
   for (const Row& row : rows) {

@@ -17,7 +17,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
@@ -33,8 +35,10 @@
 #include "framework/desktop.h"
 #include "framework/testing.h"
 #include "grading_window/scorewright.h"
+#include "tests/support/change_notices.h"
 #include "tests/support/keys.h"
 #include "tests/support/program.h"
+#include "tests/support/report_guard.h"
 
 namespace {
 
@@ -43,6 +47,7 @@ using fw::testing::EditorOf;
 using fw::testing::QtWindowOf;
 using fw::testing::ViewOf;
 using fw::testing::WidgetOf;
+using sw_test::Announced;
 using sw_test::PixelAt;
 using sw_test::ProgramScope;
 using GradingWindow = fw::Ref<class Scorewright>;
@@ -91,6 +96,27 @@ std::vector<std::string> Column(const GradingWindow& w, int column) {
 // The three result labels: percentage, points, lost.
 std::vector<std::string> Results(const GradingWindow& w) {
   return {w->percentageLabel()->Text(), w->pointsLabel()->Text(), w->lostLabel()->Text()};
+}
+
+// The colour a label's text is drawn in, as the label draws itself over its window's ground: of
+// the pixels that differ from the ground, the commonest, as the insides of the strokes are drawn
+// in the text's colour and only their edges are blended with the ground. Empty: no text drawn.
+std::vector<int> TextColour(QWidget* label) {
+  const QColor ground = label->palette().color(QPalette::Window);
+  QImage image(label->size(), QImage::Format_RGB32);
+  image.fill(ground);
+  QPainter(&image).drawPixmap(0, 0, label->grab());
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  }
+  QRgb ink = ground.rgb();
+  int most = 0;
+  for (const auto& [colour, count] : counts) {
+    if (colour != ground.rgb() && count > most) ink = colour, most = count;
+  }
+  if (most == 0) return {};
+  return {qRed(ink), qGreen(ink), qBlue(ink)};
 }
 
 void ClickCell(const GradingWindow& w, int row, int column) {
@@ -229,6 +255,8 @@ TEST(GradingWindowCalculation, ResultsAndGradeScaleFollowTheTotalTheModeAndTheEn
     std::vector<ScaleRow> scale;
   };
   const std::vector<const char*> ten_tenths(10, "0.1");
+  const std::vector<const char*> thirteen{"3.73", "9.64", "4.45", "0.16", "6.53", "3.24", "5.11",
+                                          "8.23", "6.43", "5.31", "1.04", "2.36", "4.26"};
   const Case cases[] = {
       {"StartLost", 0, nullptr, {}, {"100.00%", "100/100", "0"}, 100,
        {{0, "0", "100.00%"}, {99, "99", "1.00%"}}},
@@ -241,8 +269,19 @@ TEST(GradingWindowCalculation, ResultsAndGradeScaleFollowTheTotalTheModeAndTheEn
       // The Single 99.375 formats as 99.38; the Double quotient 99.374997... would give 99.37.
       {"LostPercentageRoundedToSingleFirst", 0, "16", {"0.1"}, {"99.38%", "15.9/16", "0.1"}, 17,
        {{16, "16", "0.00%"}}},
+      // The Double quotient of the Single score rounds to exactly the half: 90.875 and 12.375.
+      // Computed in Single both come out just below it and would show 90.87% and 12.37%.
+      {"LostPercentageInDoubleFromTheSingleScore", 0, "80", {"7.3"}, {"90.88%", "72.7/80", "7.3"},
+       81, {{80, "80", "0.00%"}}},
+      {"GainedPercentageInDoubleFromTheSingleScore", 1, "80", {"9.9"},
+       {"12.38%", "9.9/80", "70.1"}, 81, {{0, "80", "100.00%"}}},
       {"LostSingleSumOfTenTenthsPassesTheTotal", 0, "1", ten_tenths,
        {"0.00%", "-1.192093e-07/1", "1"}, 2, {{0, "0", "100.00%"}, {1, "1", "0.00%"}}},
+      // Each entry rounded to Single and added in Single; in Double the sum would be 60.49.
+      {"LostThirteenEntriesSummedInSingle", 0, "100", thirteen,
+       {"39.51%", "39.50999/100", "60.49001"}, 100, {{99, "99", "1.00%"}}},
+      {"GainedThirteenEntriesSummedInSingle", 1, "100", thirteen,
+       {"60.49%", "60.49001/100", "39.50999"}, 100, {{0, "100", "100.00%"}}},
       {"LostZeroTotal", 0, "0", {}, {"NaN%", "0/0", "0"}, 1, {{0, "0", "NaN%"}}},
       {"GainedEmptyTotal", 1, "", {}, {"NaN%", "0/0", "0"}, 1, {{0, "0", "NaN%"}}},
       {"LostTextTotalWithAnEntry", 0, "abc", {"5"}, {"-Infinity%", "-5/0", "5"}, 1,
@@ -356,6 +395,10 @@ TEST(GradingWindowKeys, ReturnEnterAndTheArrowsMoveTheEditOneRowAndComputeNothin
       {"UpOnTheFirstRowStays", 0, Qt::Key_Up, Qt::NoModifier, 0},
       {"DownOnTheLastRowStays", 99, Qt::Key_Down, Qt::NoModifier, 99},
       {"KeypadEnterOnTheLastRowStays", 99, Qt::Key_Enter, Qt::KeypadModifier, 99},
+      {"CtrlReturnMovesDown", 0, Qt::Key_Return, Qt::ControlModifier, 1},
+      {"CtrlKeypadEnterMovesDown", 3, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, 4},
+      {"CtrlUpMovesUp", 5, Qt::Key_Up, Qt::ControlModifier, 4},
+      {"CtrlDownMovesDown", 5, Qt::Key_Down, Qt::ControlModifier, 6},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -405,6 +448,34 @@ TEST(GradingWindowKeys, ADigitTypedWhileUpIsHeldMovesUpOnceMoreAndLandsInTheNewR
   EXPECT_EQ(w->LabBox()->Cell(3, 1), "71");
 }
 
+TEST(GradingWindowKeys, AModifierPressedAloneWhileDownIsHeldMovesNothing) {
+  struct Row {
+    const char* name;
+    Qt::Key key;
+  };
+  const Row rows[] = {
+      {"Shift", Qt::Key_Shift},       {"Control", Qt::Key_Control}, {"Alt", Qt::Key_Alt},
+      {"AltGr", Qt::Key_AltGr},       {"Meta", Qt::Key_Meta},       {"Super", Qt::Key_Super_L},
+      {"CapsLock", Qt::Key_CapsLock},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    w->LabBox()->EditCell(5, 1);
+    QTest::keyPress(Editor(w), Qt::Key_Down);
+    ASSERT_EQ(EditedCell(w), std::make_pair(6, 1));
+    const std::vector<std::string> entries = Column(w, 1);
+
+    sw_test::TapModifier(Editor(w), row.key);
+
+    EXPECT_EQ(EditedCell(w), std::make_pair(6, 1));
+    EXPECT_EQ(CurrentCell(w), std::make_pair(6, 1));
+    EXPECT_EQ(Column(w, 1), entries);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Down);
+  }
+}
+
 TEST(GradingWindowKeys, ADigitTypedWhileNoCellIsEditedChangesNothing) {
   struct Row {
     const char* name;
@@ -439,6 +510,94 @@ TEST(GradingWindowKeys, ADigitTypedWhileNoCellIsEditedChangesNothing) {
     EXPECT_EQ(SelectedCells(w), selected);
     EXPECT_EQ(Editor(w), nullptr);
   }
+}
+
+TEST(GradingWindowKeys, OnTheFocusedTableF2AndReturnActAsAClickOnTheCurrentCell) {
+  constexpr int kRow = 3;
+  const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [k, modifiers](const GradingWindow&) {
+      QWidget* focus = QApplication::focusWidget();
+      ASSERT_NE(focus, nullptr);
+      QTest::keyClick(focus, k, modifiers);
+    };
+  };
+  const auto escape = key(Qt::Key_Escape), tab = key(Qt::Key_Tab);
+  const auto shift_tab = key(Qt::Key_Backtab, Qt::ShiftModifier);
+  const auto choose_gained = [](const GradingWindow& w) {
+    ASSERT_EQ(QApplication::focusWidget(), WidgetOf(*w->gradingTypePop()));
+    ChooseMode(w, 1);
+  };
+  const std::vector<std::string> lost_5{"95.00%", "95/100", "5"};
+  const std::vector<std::string> untouched{"100.00%", "100/100", "0"};
+  struct Row {
+    const char* name;
+    std::vector<std::function<void(const GradingWindow&)>> leave;  // the edit of row kRow
+    Qt::Key key;
+    int edited_row;  // -1: no edit opens
+    std::vector<std::string> results;
+  };
+  const Row rows[] = {
+      {"EscapeThenF2", {escape}, Qt::Key_F2, kRow, lost_5},
+      {"EscapeThenReturn", {escape}, Qt::Key_Return, kRow, lost_5},
+      {"ShiftTabFromTheTotalThenF2", {tab, shift_tab}, Qt::Key_F2, kRow, lost_5},
+      {"ShiftTabFromTheTotalThenReturn", {tab, shift_tab}, Qt::Key_Return, kRow, lost_5},
+      {"KeyboardChoiceInThePopUpThenF2", {tab, tab, tab, choose_gained, tab}, Qt::Key_F2, kRow,
+       {"5.00%", "5/100", "95"}},
+      {"EscapeDownThenF2", {escape, key(Qt::Key_Down)}, Qt::Key_F2, kRow + 1, lost_5},
+      {"F2OnAProblemNumberOpensNothing", {escape, key(Qt::Key_Left)}, Qt::Key_F2, -1, untouched},
+      {"ReturnOnAProblemNumberOpensNothing", {escape, key(Qt::Key_Left)}, Qt::Key_Return, -1,
+       untouched},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    ClickCell(w, kRow, 1);
+    ASSERT_EQ(EditedCell(w), std::make_pair(kRow, 1));
+    for (const auto& step : row.leave) step(w);
+    ASSERT_EQ(Editor(w), nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), View(w));
+
+    QTest::keyClick(View(w), row.key);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+
+    EXPECT_EQ(EditedCell(w),
+              row.edited_row < 0 ? std::make_pair(-1, -1) : std::make_pair(row.edited_row, 1));
+    std::vector<std::string> entries(kRows, "0");
+    if (row.edited_row >= 0) entries[static_cast<std::size_t>(row.edited_row)] = "05";
+    EXPECT_EQ(Column(w, 1), entries);
+    EXPECT_EQ(Results(w), row.results);
+  }
+}
+
+TEST(GradingWindowKeys, TheFocusedTableFramesItsCurrentCell) {
+  ProgramScope program;
+  auto w = program.window();
+  ClickCell(w, 3, 1);
+  QTableView* view = View(w);
+  // A frame in one of the desktop's selection colours on the cell's edge, unlike its inside.
+  const auto framed = [view](int row, int column) {
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect cell = view->visualRect(view->model()->index(row, column));
+    const QColor edge = image.pixelColor(cell.left(), cell.center().y());
+    const QColor inside = image.pixelColor(cell.left() + 2, cell.center().y());
+    return edge != inside && (edge == view->palette().color(QPalette::Highlight) ||
+                              edge == view->palette().color(QPalette::HighlightedText));
+  };
+
+  QTest::keyClick(Editor(w), Qt::Key_Escape);
+  ASSERT_EQ(QApplication::focusWidget(), view);
+  EXPECT_TRUE(framed(3, 1));
+
+  QTest::keyClick(view, Qt::Key_Down);
+  QTest::keyClick(view, Qt::Key_Left);
+  ASSERT_EQ(CurrentCell(w), std::make_pair(4, 0));
+  EXPECT_TRUE(framed(4, 0)) << "on the row the arrow selected";
+  EXPECT_FALSE(framed(3, 1));
+
+  QTest::keyClick(view, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), TotalField(w));
+  EXPECT_FALSE(framed(4, 0)) << "only the focused table shows its current cell";
 }
 
 TEST(GradingWindowKeys, AKeyTypedIntoACellScrolledOutOfViewBringsItBackFirst) {
@@ -539,7 +698,7 @@ TEST(GradingWindowEditing, RecalculatingOnEachKeystrokeKeepsTheEditorsCursorAndU
   EXPECT_TRUE(editor->isUndoAvailable());
   EXPECT_EQ(Results(w), (std::vector<std::string>{"88.00%", "88/100", "12"}));
   EXPECT_EQ(w->LabBox()->Cell(99, 3), "1.00%");
-  EXPECT_TRUE(fw::testing::Reports().empty());
+  EXPECT_TRUE(program.reports().empty());
 
   QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(editor->text(), "0");
@@ -727,6 +886,76 @@ TEST(GradingWindowEditing, TheEditSurvivesTheWindowLosingActivation) {
   }
 }
 
+TEST(GradingWindowEditing, TheEditGoesOnAfterTheMenuBarHadTheKeyboard) {
+  const auto escape_to_the_focus = [] {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Escape);
+  };
+  struct Row {
+    const char* name;
+    std::function<void(QLineEdit* editor)> to_the_menu_bar_and_back;
+  };
+  const Row rows[] = {
+      {"AltTappedThenEscape",
+       [&](QLineEdit* editor) {
+         sw_test::TapModifier(editor, Qt::Key_Alt);
+         ASSERT_TRUE(qobject_cast<QMenuBar*>(QApplication::focusWidget()));
+         escape_to_the_focus();
+       }},
+      {"MnemonicThenEscapeFromTheMenuAndTheBar",
+       [&](QLineEdit* editor) {
+         // An open menu grabs the keyboard, which the offscreen platform cannot do.
+         sw_test::ExpectQtWarning("This plugin does not support grabbing the keyboard");
+         QTest::keyClick(editor, Qt::Key_F, Qt::AltModifier);
+         ASSERT_TRUE(QTest::qWaitFor(
+             [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }));
+         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+         ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+         if (qobject_cast<QMenuBar*>(QApplication::focusWidget())) escape_to_the_focus();
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ProgramScope program;
+    auto w = program.window();
+    QPointer<QLineEdit> editor = Editor(w);
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "12");
+    QTest::keyClick(editor, Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_EQ(editor->selectedText(), "2");
+
+    row.to_the_menu_bar_and_back(editor);
+
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(Editor(w), editor.data());
+    EXPECT_EQ(QApplication::focusWidget(), editor.data());
+    EXPECT_EQ(editor->selectedText(), "2");
+    QTest::keyClick(editor, Qt::Key_5);
+    EXPECT_EQ(EditedCell(w), std::make_pair(0, 1));
+    EXPECT_EQ(w->LabBox()->Cell(0, 1), "15");
+    EXPECT_EQ(Results(w), (std::vector<std::string>{"85.00%", "85/100", "15"}));
+    sw_test::ClickCtrlChord(editor, Qt::Key_Z);
+    EXPECT_EQ(editor->text(), "12") << "the undo history reaches back past the menu bar";
+  }
+}
+
+TEST(GradingWindowEditing, AClickElsewhereWhileTheMenuBarHasTheKeyboardEndsTheEdit) {
+  ProgramScope program;
+  auto w = program.window();
+  QPointer<QLineEdit> editor = Editor(w);
+  ASSERT_TRUE(editor);
+  QTest::keyClicks(editor, "7");
+  sw_test::TapModifier(editor, Qt::Key_Alt);
+  ASSERT_TRUE(qobject_cast<QMenuBar*>(QApplication::focusWidget()));
+
+  QTest::mouseClick(TotalField(w), Qt::LeftButton);
+
+  EXPECT_EQ(QApplication::focusWidget(), TotalField(w));
+  EXPECT_EQ(Editor(w), nullptr);
+  EXPECT_EQ(w->LabBox()->Cell(0, 1), "7");
+}
+
 TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry) {
   struct Row {
     const char* name;
@@ -757,6 +986,8 @@ TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry)
     Editor(w)->selectAll();
     QTest::keyClicks(Editor(w), "5");
     ASSERT_EQ(w->pointsLabel()->Text(), "12/50");
+    QCoreApplication::processEvents();  // the typed entries reach the view
+    QSignalSpy changed(View(w)->model(), &QAbstractItemModel::dataChanged);
 
     row.reset(w);
 
@@ -769,6 +1000,19 @@ TEST(GradingWindowReset, ClearsTheEntriesKeepsTotalAndModeAndEditsTheFirstEntry)
     ASSERT_NE(Editor(w), nullptr);
     EXPECT_EQ(Editor(w)->text(), "0");
     EXPECT_EQ(Editor(w)->selectedText(), "");
+    QCoreApplication::processEvents();
+    for (const int r : {0, 1, 99}) EXPECT_TRUE(Announced(changed, r, 1)) << "row " << r;
+
+    // A single entry cleared: 3 typed into problem 5 and left with Return.
+    TypeEntry(w, 4, "3");
+    QTest::keyClick(Editor(w), Qt::Key_Return);
+    ASSERT_EQ(EditedCell(w), std::make_pair(5, 1));
+    QCoreApplication::processEvents();
+    changed.clear();
+    row.reset(w);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->LabBox()->Cell(4, 1), "0");
+    EXPECT_TRUE(Announced(changed, 4, 1)) << "problem 5 would keep showing 3";
   }
 }
 
@@ -830,6 +1074,22 @@ TEST(GradingWindowLayout, BarsCellsAndStackingOnScreenAndTheLocksOnResize) {
   EXPECT_EQ(pixel_in_cell(1, 0, 3), (std::vector<int>{255, 255, 255}));
   EXPECT_EQ(pixel_in_cell(1, 2, 3), (std::vector<int>{255, 255, 255}));
   EXPECT_EQ(pixel_in_cell(1, 2, 0), (std::vector<int>{230, 230, 230})) << "the divider";
+
+  // Each result drawn in its own colour.
+  struct Result {
+    const char* what;
+    fw::Ref<fw::Label> label;
+    std::vector<int> colour;
+  };
+  const Result results[] = {
+      {"percentage", w->percentageLabel(), {16, 127, 64}},
+      {"points lost", w->lostLabel(), {251, 1, 6}},
+      {"points", w->pointsLabel(), {0, 0, 0}},
+  };
+  for (const Result& result : results) {
+    SCOPED_TRACE(result.what);
+    EXPECT_EQ(TextColour(WidgetOf(*result.label)), result.colour);
+  }
 
   EXPECT_EQ(content->childAt(600, 23), WidgetOf(*w->Label10()));
   EXPECT_NE(content->childAt(600, 10), WidgetOf(*w->Label10())) << "under the teal bar";

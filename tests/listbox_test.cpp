@@ -25,12 +25,14 @@
 
 #include "framework/graphics.h"
 #include "framework/window.h"
+#include "tests/support/change_notices.h"
 #include "tests/support/keys.h"
 #include "tests/support/runtime_scope.h"
 
 namespace {
 
 using fw::Ref;
+using sw_test::Announced;
 
 // A window with one list, "Scores", of three columns; each handler records what it saw and
 // answers as the test says.
@@ -216,6 +218,13 @@ TEST(ListboxTest, KeysFollowTheCellKeyDownResult) {
       {"EscapeEndsTheEdit", 1, Qt::Key_Escape, Qt::NoModifier, Answer::kPass, "\x1B", -1, 1,
        unchanged},
       {"TabEndsTheEdit", 1, Qt::Key_Tab, Qt::NoModifier, Answer::kPass, "\t", -1, 1, unchanged},
+      {"CtrlReturnIsReturn", 1, Qt::Key_Return, Qt::ControlModifier, Answer::kConsume, "\r", 1, 1,
+       unchanged},
+      {"CtrlKeypadEnterIsEnter", 1, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier,
+       Answer::kConsume, "\x03", 1, 1, unchanged},
+      {"CtrlDownIsDown", 1, Qt::Key_Down, Qt::ControlModifier, Answer::kMoveDownAndPass, "\x1F", 2,
+       2, unchanged},
+      {"CtrlUpIsUp", 2, Qt::Key_Up, Qt::ControlModifier, Answer::kPass, "\x1E", 2, 2, unchanged},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -240,7 +249,7 @@ TEST(ListboxTest, KeysFollowTheCellKeyDownResult) {
   }
 }
 
-TEST(ListboxTest, ChordsWithTheCommandKeyGoToTheEditorNeverToCellKeyDown) {
+TEST(ListboxTest, ChordsOfTheCommandKeyAndACharacterGoToTheEditorNeverToCellKeyDown) {
   sw_test::RuntimeScope scope;
   auto window = OpenWindow();
   ListWindow* w = window.get();
@@ -262,9 +271,6 @@ TEST(ListboxTest, ChordsWithTheCommandKeyGoToTheEditorNeverToCellKeyDown) {
       {"Paste", Qt::Key_V, "2", "2"},
       {"Undo", Qt::Key_Z, "", "2"},
       {"CtrlMWhoseTextIsReturn", Qt::Key_M, "", "2"},
-      {"CtrlReturn", Qt::Key_Return, "", "2"},
-      {"CtrlDown", Qt::Key_Down, "", "2"},
-      {"CtrlUp", Qt::Key_Up, "", "2"},
       {"CtrlAlone", Qt::Key_Control, "", "2"},
   };
   for (const Step& step : steps) {
@@ -352,6 +358,51 @@ TEST(ListboxTest, CellClickResultDecidesTheClick) {
     EXPECT_EQ(seen, (std::vector<std::int64_t>{2, 1, 5, 3}));
     EXPECT_EQ(ViewOf(window)->currentIndex().row(), row.expected_current_row);
     EXPECT_EQ(EditedCell(window), row.expected_edit);
+    window->Close();
+  }
+}
+
+TEST(ListboxTest, F2AndReturnOnTheFocusedListClickItsCurrentCell) {
+  sw_test::RuntimeScope scope;
+  struct Row {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool handled;
+    std::int64_t cell_type;
+    std::pair<int, int> expected_edit;
+  };
+  const Row rows[] = {
+      {"F2HandledIsLeftToTheHandler", Qt::Key_F2, Qt::NoModifier, true, 3, {-1, -1}},
+      {"F2UnhandledEditsAnEditableCell", Qt::Key_F2, Qt::NoModifier, false, 3, {2, 1}},
+      {"ReturnUnhandledEditsAnEditableCell", Qt::Key_Return, Qt::NoModifier, false, 3, {2, 1}},
+      {"KeypadEnterUnhandledEditsNoOtherCell", Qt::Key_Enter, Qt::KeypadModifier, false, 0,
+       {-1, -1}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::int64_t> seen;
+    auto window = OpenWindow([&](ListWindow& w) {
+      w.cell_click = [&](std::int64_t r, std::int64_t c, std::int64_t x, std::int64_t y) {
+        seen = {r, c, x, y};
+        return row.handled;
+      };
+    });
+    window->list->SetCellType(2, 1, row.cell_type);
+    QTableView* view = ViewOf(window);
+    view->setFocus(Qt::TabFocusReason);
+    view->setCurrentIndex(view->model()->index(2, 1));
+    ASSERT_EQ(QApplication::focusWidget(), view);
+
+    QTest::keyClick(view, row.key, row.modifiers);
+
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(std::make_pair(seen[0], seen[1]), std::make_pair(std::int64_t{2}, std::int64_t{1}));
+    EXPECT_TRUE(QRect(QPoint(0, 0), CellRect(window, 2, 1).size())
+                    .contains(static_cast<int>(seen[2]), static_cast<int>(seen[3])))
+        << "a point inside the cell: " << seen[2] << "," << seen[3];
+    EXPECT_EQ(EditedCell(window), row.expected_edit);
+    EXPECT_TRUE(window->keys.empty());
     window->Close();
   }
 }
@@ -517,6 +568,18 @@ TEST(ListboxTest, WritesReachTheViewOnceForAllOfThem) {
   EXPECT_EQ(inserted.count(), 1);
   EXPECT_EQ(model->rowCount(), 104);
   EXPECT_EQ(model->data(model->index(3, 1)).toString(), "v199");
+  for (int r = 0; r < 4; ++r) {
+    for (int c = 0; c < 3; ++c) EXPECT_TRUE(Announced(changed, r, c)) << r << "," << c;
+  }
+
+  // Writes within one row: the view repaints only what it is told of.
+  changed.clear();
+  window->list->SetCell(2, 0, "one");
+  window->list->SetCell(2, 2, "row");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_TRUE(Announced(changed, 2, 0));
+  EXPECT_TRUE(Announced(changed, 2, 2));
 }
 
 TEST(ListboxTest, ColumnWidthsShareTheListsWidth) {

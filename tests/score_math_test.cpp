@@ -71,6 +71,12 @@ TEST(ScoreMathTest, PercentageIsTheDoubleQuotientRoundedToSingle) {
   EXPECT_EQ(score_math::Percentage(15.9f, 16.0f), 99.375f);
   EXPECT_EQ(fw::Format(static_cast<double>(score_math::Percentage(15.9f, 16.0f)), "-#.00"), "99.38");
   EXPECT_EQ(score_math::Percentage(9.25f, 10.5f), 88.0952377f);
+  // In Single throughout these come out just below the half and format one hundredth lower:
+  // 90.87 and 12.37.
+  EXPECT_EQ(score_math::Percentage(80.0f - 7.3f, 80.0f), 90.875f);
+  EXPECT_EQ(fw::Format(static_cast<double>(score_math::Percentage(80.0f - 7.3f, 80.0f)), "-#.00"),
+            "90.88");
+  EXPECT_EQ(score_math::Percentage(9.9f, 80.0f), 12.375f);
   EXPECT_EQ(score_math::Percentage(5.0f, 0.0f), INFINITY);
   EXPECT_EQ(score_math::Percentage(-5.0f, 0.0f), -INFINITY);
   EXPECT_TRUE(std::isnan(score_math::Percentage(0.0f, 0.0f)));

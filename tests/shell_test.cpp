@@ -229,7 +229,7 @@ TEST(InfoWindows, AboutWindowDrawsTheIconAcrossTheCanvas) {
   EXPECT_NEAR(drawn.red(), expected.red(), 40);
   EXPECT_NEAR(drawn.green(), expected.green(), 40);
   EXPECT_NEAR(drawn.blue(), expected.blue(), 40);
-  EXPECT_TRUE(fw::testing::Reports().empty());
+  EXPECT_TRUE(program.reports().empty());
 }
 
 TEST(InfoWindows, HelpWindowShowsItsFourTexts) {
@@ -308,8 +308,12 @@ TEST(Shortcuts, EveryItemIsNamedByItsWordsAndSelectAllShowsCtrlAAsItsShortcut) {
   // where Select All's own shortcut applies as well: never an ambiguity that fires nothing.
   static QStringList warnings;
   warnings.clear();
-  const QtMessageHandler previous = qInstallMessageHandler(
-      [](QtMsgType, const QMessageLogContext&, const QString& message) { warnings << message; });
+  static QtMessageHandler previous;
+  previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        warnings << message;
+        previous(type, context, message);  // the test guard hears every message too
+      });
   auto window = program.window();
   for (QWidget* focus : {WidgetOf(*window->resetButton()), static_cast<QWidget*>(qt_bar)}) {
     SCOPED_TRACE(focus->metaObject()->className());
@@ -411,8 +415,9 @@ TEST(Icon, AMissingIconPaintsNothingAndIsReported) {
   auto about = aboutwindow();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(QtWindowOf(*about)));
   WidgetOf(*about->Canvas1())->repaint();
-  ASSERT_FALSE(fw::testing::Reports().empty());
-  EXPECT_NE(fw::testing::Reports().front().find("NilObjectException"), std::string::npos);
+  const std::vector<std::string> reports = program.reports();
+  ASSERT_FALSE(reports.empty());
+  EXPECT_NE(reports.front().find("NilObjectException"), std::string::npos);
   fw::testing::ResetResourceFolders();
 }
 

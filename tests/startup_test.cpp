@@ -25,18 +25,24 @@ namespace {
 
 using fw::testing::Trace;
 
-// Runs the whole process entry with tracing on; the callback runs once the event loop has
-// started (it must end the loop, e.g. by closing the grading window).
-int RunProgram(std::function<void()> in_loop) {
+struct ProgramRun {
+  int status;
+  std::vector<std::string> reports;  // the framework's error reports during the run
+};
+
+// Runs the whole process entry with tracing on, after the fault points given; the callback runs
+// once the event loop has started (it must end the loop, e.g. by closing the grading window).
+ProgramRun RunProgram(std::function<void()> in_loop, const std::vector<std::string>& faults = {}) {
   fw::testing::ClearFaults();
   fw::testing::ClearTrace();
-  fw::testing::ClearReports();
+  for (const auto& fault : faults) fw::testing::FailNext(fault);
+  const std::size_t mark = fw::testing::ReportCount();
   fw::testing::RecordTrace(true);
   fw::testing::OnEventLoopStarted(std::move(in_loop));
-  int status = ScorewrightMain();
+  const int status = ScorewrightMain();
   fw::testing::RecordTrace(false);
   fw::testing::OnEventLoopStarted(nullptr);
-  return status;
+  return {status, fw::testing::ReportsSince(mark)};
 }
 
 std::ptrdiff_t IndexOf(const std::string& prefix) {
@@ -56,11 +62,11 @@ void CloseGradingWindow() {
 
 TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {
   std::vector<std::string> open_classes;
-  int status = RunProgram([&] {
+  const ProgramRun run = RunProgram([&] {
     for (const auto& window : fw::OpenWindows()) open_classes.push_back(window->ClassName());
     CloseGradingWindow();
   });
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(run.status, 0);
   EXPECT_EQ(open_classes, std::vector<std::string>{"Scorewright"});
 
   const std::vector<std::string> order = {
@@ -91,7 +97,7 @@ TEST(StartUp, RunsItsStepsInOrderAndOpensOnlyTheGradingWindow) {
   // The application's menu handlers are registered after the object is, before any window.
   EXPECT_GT(IndexOf("Application._AddMenuHandler:"), IndexOf("_RuntimeRegisterAppObject"));
   EXPECT_FALSE(Traced("_UnhandledException"));
-  EXPECT_TRUE(fw::testing::Reports().empty());
+  EXPECT_TRUE(run.reports.empty());
 }
 
 TEST(StartUp, TheApplicationObjectCarriesItsVersionData) {
@@ -148,20 +154,12 @@ TEST(StartUp, EachFailureEndsWhereItBelongs) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    fw::testing::ClearFaults();
-    fw::testing::ClearTrace();
-    fw::testing::ClearReports();
-    fw::testing::RecordTrace(true);
-    for (const auto& fault : c.faults) fw::testing::FailNext(fault);
-    fw::testing::OnEventLoopStarted([] { CloseGradingWindow(); });
-    const int status = ScorewrightMain();
-    fw::testing::RecordTrace(false);
-    fw::testing::OnEventLoopStarted(nullptr);
+    const ProgramRun run = RunProgram([] { CloseGradingWindow(); }, c.faults);
 
-    EXPECT_EQ(status, c.exit_status);
+    EXPECT_EQ(run.status, c.exit_status);
     for (const auto& step : c.skipped) EXPECT_FALSE(Traced(step)) << step << " ran";
     EXPECT_EQ(Traced("_UnhandledException"), c.reported_unhandled);
-    EXPECT_EQ(fw::testing::Reports().size(), 1u) << "the failure is reported exactly once";
+    EXPECT_EQ(run.reports.size(), 1u) << "the failure is reported exactly once";
     EXPECT_TRUE(Traced("RuntimePerformFinalizers"));
     EXPECT_TRUE(Traced("RuntimeExit"));
     EXPECT_TRUE(fw::OpenWindows().empty());
@@ -204,15 +202,15 @@ TEST(EventLoop, AFailingHandlerIsReportedAndTheApplicationGoesOn) {
   sw_test::ExpectErrorReports();
   std::size_t boxes = 0;
   bool still_open = false;
-  const int status = RunProgram([&] {
+  const ProgramRun run = RunProgram([&] {
     for (int i = 0; i < 3; ++i) fw::CallFromQt([] { throw fw::NilObjectException("no picture"); });
     for (QWidget* w : QApplication::topLevelWidgets()) boxes += qobject_cast<QMessageBox*>(w) != nullptr;
     still_open = fw::OpenWindows().size() == 1;
     CloseGradingWindow();
   });
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(still_open);
-  EXPECT_EQ(fw::testing::Reports().size(), 3u);
+  EXPECT_EQ(run.reports.size(), 3u);
   EXPECT_EQ(boxes, 1u) << "one message box at a time";
 }
 

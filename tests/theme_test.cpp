@@ -1,15 +1,23 @@
-// The windows on a dark desktop. The designs' colours (black captions, grey bars, the coloured
-// results) were chosen for a light window: every text must stay as readable as it is there.
+// The windows on other desktops than the designs were drawn for. The designs' colours (black
+// captions, grey bars, the coloured results) were chosen for a light window: every text must stay
+// as readable as it is there. Their boxes were drawn for a system font of about 13 pixels: under a
+// larger desktop font every text must still show whole.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -26,6 +34,7 @@ namespace {
 using fw::testing::ContentAreaOf;
 using fw::testing::EditorOf;
 using fw::testing::QtWindowOf;
+using fw::testing::ViewOf;
 using fw::testing::WidgetOf;
 using sw_test::ProgramScope;
 
@@ -38,6 +47,16 @@ QPalette DarkDesktop() {
   dark.setColor(QPalette::Highlight, QColor(0x12, 0x60, 0x8a));
   dark.setColor(QPalette::HighlightedText, QColor(0xf9, 0xf9, 0xf9));
   return dark;
+}
+
+// A saturated scheme: yellow text on pure blue, dark by its luminance though not by its HSL
+// lightness, which rates both colours alike.
+QPalette SaturatedDesktop() {
+  const QColor blue(0x00, 0x00, 0xff), yellow(0xff, 0xff, 0x00);
+  QPalette saturated(yellow, blue, blue.lighter(), blue.darker(), blue.darker(120), yellow,
+                     Qt::white, blue, blue);
+  saturated.setColor(QPalette::ButtonText, yellow);
+  return saturated;
 }
 
 // The contrast ratio of two colours as the accessibility guidelines count it (1 to 21).
@@ -110,9 +129,17 @@ void ExpectInfoWindowsReadable() {
 }
 
 TEST(DarkDesktop, EveryTextOfTheThreeWindowsReadsAsOnALightOne) {
-  ProgramScope program([] { QApplication::setPalette(DarkDesktop()); });
-  ExpectGradingWindowReadable(program.window());
-  ExpectInfoWindowsReadable();
+  struct Case {
+    const char* name;
+    QPalette desktop;
+  };
+  const Case cases[] = {{"Darker", DarkDesktop()}, {"YellowOnBlue", SaturatedDesktop()}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ProgramScope program([&c] { QApplication::setPalette(c.desktop); });
+    ExpectGradingWindowReadable(program.window());
+    ExpectInfoWindowsReadable();
+  }
 }
 
 TEST(DarkDesktop, WindowsFollowTheDesktopChangingItsSchemeAndBack) {
@@ -140,5 +167,98 @@ TEST(DarkDesktop, WindowsFollowTheDesktopChangingItsSchemeAndBack) {
   EXPECT_EQ(look(), light) << "back to exactly the light look";
 }
 
-}  // namespace
+// Every text that the style draws for a widget, with the font it is drawn in.
+class TextRecorder : public QProxyStyle {
+ public:
+  struct Drawn {
+    QRect rect;
+    int flags;
+    QString text;
+    QFont font;
+  };
 
+  void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                    bool enabled, const QString& text, QPalette::ColorRole role) const override {
+    drawn_[painter->device()].push_back({rect, flags, text, painter->font()});
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+  }
+
+  // Draws the window anew and returns what each of its widgets drew.
+  std::map<const QPaintDevice*, std::vector<Drawn>> DrawnIn(QWidget* window) {
+    drawn_.clear();
+    (void)window->grab();
+    return std::move(drawn_);
+  }
+
+ private:
+  mutable std::map<const QPaintDevice*, std::vector<Drawn>> drawn_;
+};
+
+// The text drawn in the box shows whole: the bounds of its lines, in the font it was drawn in.
+void ExpectWhole(const std::vector<TextRecorder::Drawn>& drawn, const QString& text,
+                 const QRect& box) {
+  const auto found = std::find_if(drawn.begin(), drawn.end(),
+                                  [&](const TextRecorder::Drawn& d) { return d.text == text; });
+  ASSERT_NE(found, drawn.end()) << "drawn at all";
+  const QRectF bounds =
+      QFontMetricsF(found->font).boundingRect(QRectF(found->rect), found->flags, text);
+  EXPECT_TRUE(QRectF(box).contains(bounds))
+      << "lines " << bounds.width() << " x " << bounds.height() << " at (" << bounds.x() << ", "
+      << bounds.y() << ") in a box of " << box.width() << " x " << box.height() << ", "
+      << found->font.pixelSize() << " px";
+}
+
+void ExpectLabelsWhole(TextRecorder& recorder, const fw::Ref<fw::Window>& window) {
+  QMainWindow* qt_window = QtWindowOf(*window);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(qt_window));
+  const auto drawn = recorder.DrawnIn(qt_window);
+  const QList<QLabel*> labels = ContentAreaOf(*window)->findChildren<QLabel*>();
+  ASSERT_FALSE(labels.empty());
+  for (QLabel* label : labels) {
+    SCOPED_TRACE(label->text().toStdString());
+    const auto own = drawn.find(label);
+    ExpectWhole(own == drawn.end() ? std::vector<TextRecorder::Drawn>{} : own->second,
+                label->text(), label->rect());
+  }
+}
+
+void ExpectHeadingsWhole(TextRecorder& recorder, const fw::Ref<class Scorewright>& w) {
+  QHeaderView* header = ViewOf(*w->LabBox())->horizontalHeader();
+  const auto drawn = recorder.DrawnIn(QtWindowOf(*w));
+  const auto own = drawn.find(header->viewport());
+  ASSERT_NE(own, drawn.end());
+  for (int column = 0; column < header->count(); ++column) {
+    const QString text = QString::fromStdString(w->LabBox()->Heading(column));
+    SCOPED_TRACE(text.toStdString());
+    ExpectWhole(own->second, text,
+                QRect(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                      header->viewport()->height()));
+  }
+}
+
+TEST(DesktopFont, EveryLabelAndHeadingShowsItsWholeText) {
+  for (const int points : {9, 11, 12, 14}) {
+    SCOPED_TRACE(std::to_string(points) + " pt");
+    TextRecorder* recorder = nullptr;
+    ProgramScope program([&] {
+      QFont desktop = QApplication::font();
+      desktop.setPointSize(points);
+      QApplication::setFont(desktop);
+      recorder = new TextRecorder;
+      QApplication::setStyle(recorder);  // the application owns it
+    });
+    auto w = program.window();
+    ExpectLabelsWhole(*recorder, w);
+    ExpectHeadingsWhole(*recorder, w);
+    {
+      SCOPED_TRACE("grading gained points");
+      w->gradingTypePop()->SetListIndex(1);
+      ExpectLabelsWhole(*recorder, w);
+      ExpectHeadingsWhole(*recorder, w);
+    }
+    ExpectLabelsWhole(*recorder, aboutwindow());
+    ExpectLabelsWhole(*recorder, helpWindow());
+  }
+}
+
+}  // namespace

@@ -24,6 +24,8 @@ class ProgramScope {
 
   fw::Ref<class Scorewright> window() const { return window_; }
   const std::vector<std::string>& urls() const { return urls_; }
+  // The framework's error reports since this program's runtime began, in order.
+  std::vector<std::string> reports() const { return runtime_.Reports(); }
 
   // The menu item of that name anywhere on the application's menu bar, or nil.
   static fw::Ref<fw::MenuItem> MenuItemNamed(const std::string& name);

@@ -2,15 +2,18 @@
 
 namespace sw_test {
 
-RuntimeScope::RuntimeScope() {
+RuntimeScope::RuntimeScope() : report_mark_(fw::testing::ReportCount()) {
   fw::testing::ClearFaults();
   fw::testing::ClearTrace();
-  fw::testing::ClearReports();
   fw::RuntimeInit();
   fw::RuntimePerformInitializers();
 }
 
 RuntimeScope::~RuntimeScope() { Finish(); }
+
+std::vector<std::string> RuntimeScope::Reports() const {
+  return fw::testing::ReportsSince(report_mark_);
+}
 
 std::int32_t RuntimeScope::Finish() {
   if (finished_) return 0;

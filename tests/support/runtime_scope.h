@@ -1,8 +1,11 @@
 // A fresh runtime for one test: initialised and given its class descriptions on construction,
-// finalised and ended on destruction. Fault points, trace and reports start clear.
+// finalised and ended on destruction. Fault points and trace start clear.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "framework/runtime.h"
 #include "framework/testing.h"
@@ -19,7 +22,11 @@ class RuntimeScope {
   // Ends the run early and returns its exit result.
   std::int32_t Finish();
 
+  // The framework's error reports since this runtime began, in order.
+  std::vector<std::string> Reports() const;
+
  private:
+  std::size_t report_mark_;
   bool finished_ = false;
 };
 
