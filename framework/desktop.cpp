@@ -21,6 +21,7 @@
 #include <chrono>
 
 #include "framework/internal.h"
+#include "framework/program_identity.h"
 #include "framework/qt_support.h"
 #include "framework/runtime.h"
 
@@ -190,7 +191,7 @@ class UrlOpener : public QObject {
 
 void MsgBox(const std::string& text) {
   CheckUIThread();
-  auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Scorewright"),
+  auto* box = new QMessageBox(QMessageBox::Information, QString::fromUtf8(kProgramIdentity.name),
                               qt::ToQ(text), QMessageBox::Ok);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "framework/internal.h"
+#include "framework/program_identity.h"
 #include "framework/qt_support.h"
 
 namespace fw {
@@ -26,11 +27,12 @@ std::vector<QString> ResourceFolders() {
     return folders;
   }
   // Where the program is, not where it was built: the build puts the resources beside the
-  // executable, an installation in share/scorewright beside its bin.
+  // executable, an installation in share/<program file name> beside its bin.
   if (QCoreApplication::instance()) {
     const QString executable_folder = QCoreApplication::applicationDirPath();
     folders.push_back(executable_folder);
-    folders.push_back(QDir::cleanPath(executable_folder + QStringLiteral("/../share/scorewright")));
+    folders.push_back(QDir::cleanPath(executable_folder + QStringLiteral("/../share/") +
+                                      QString::fromUtf8(kProgramIdentity.file_name)));
   }
   return folders;
 }
@@ -120,7 +122,7 @@ class IconFileEngine : public QIconEngine {
 namespace internal {
 void ApplyApplicationIcon() {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-  const QString file = QStringLiteral(SCOREWRIGHT_APP_ICON ".png");
+  const QString file = QString::fromUtf8(kProgramIdentity.icon) + QStringLiteral(".png");
   for (const QString& folder : ResourceFolders()) {
     const QString path = QDir(folder).filePath(file);
     if (QFileInfo::exists(path)) {

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/program_identity.h"
+
 namespace fw::internal {
 
 namespace {
@@ -50,7 +52,8 @@ void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
     const char* value = std::getenv(variable);
     if (value && *value) where += std::string(", ") + variable + "=" + value;
   }
-  std::fprintf(stderr, "Scorewright: no graphical display could be opened (%s)\n", where.c_str());
+  std::fprintf(stderr, "%s: no graphical display could be opened (%s)\n", kProgramIdentity.name,
+               where.c_str());
   std::fflush(stdout);
   std::fflush(stderr);
   // Qt is half-way through its constructor: no destructor or exit handler may run now.

@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "framework/application.h"
 #include "framework/internal.h"
+#include "framework/program_identity.h"
 #include "framework/qt_start_messages.h"
 #include "framework/window.h"
 
@@ -44,14 +46,15 @@ void RuntimeInit() {
     TracePoint("RuntimeInit");
     FaultPoint("RuntimeInit");
     static int argc = 1;
-    static char name[] = "scorewright";
-    static char* argv[] = {name, nullptr};
+    // Qt keeps argc and argv for the application's life; the file name is the process's name.
+    static std::string file_name = kProgramIdentity.file_name;
+    static char* argv[] = {file_name.data(), nullptr};
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     {
       const internal::QtStartMessages held;
       run->qt = std::make_unique<QApplication>(argc, argv);
     }
-    QApplication::setApplicationName("Scorewright");
+    QApplication::setApplicationName(QString::fromUtf8(kProgramIdentity.name));
     QApplication::setQuitOnLastWindowClosed(false);
     internal::InstallKeyTracker();
     internal::ApplyApplicationIcon();
