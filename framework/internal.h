@@ -14,7 +14,7 @@
 
 #include "framework/object.h"
 
-class QAction;
+class QMenuBar;
 class QApplication;
 
 namespace fw {
@@ -46,21 +46,30 @@ void BringWindowToFront(Window* window);
 void ForgetWindow(Window* window);
 void ReleaseAllWindows();
 void ReleaseClosedWindows();
+// For the runtime, which needs no more of windows than this: whether any window is open, and
+// closing every open window as its close button would (Quit).
+bool AnyWindowOpen();
+void CloseOpenWindows();
 
 // keyboard.cpp: the held-key tracker, installed for each run.
 void InstallKeyTracker();
 void RemoveKeyTracker();
 
-// picture.cpp: the icon resource as every window's icon, when the resource is there.
+// app_icon.cpp: the icon resource as every window's icon, when the resource is there.
 void ApplyApplicationIcon();
 
-// desktop.cpp: the desktop openers still watched when a run ends are let go, left running. Each
-// is a child of the Qt application with this object name.
+// url_opener.cpp: the desktop's opener (xdg-open) for a link, started for ShowURL and watched for
+// an early failure, which calls failed. The openers still watched when a run ends are let go, left
+// running. Each is a child of the Qt application with this object name.
+enum class UrlOpenerStart { kNoOpener, kStarted, kCouldNotStart };
+UrlOpenerStart StartUrlOpener(const std::string& url, std::function<void()> failed);
 void LetGoOfUrlOpeners();
 inline constexpr const char* kUrlOpenerName = "fw_url_opener";
 
 // menu.cpp: the Qt actions behind the menu bar, made for each run and shared by every window's bar.
-QAction* MenuAction(const Ref<MenuItem>& item);
+// The application's menu bar, its menus and their items, added to a window's empty Qt menu bar;
+// false, adding nothing, when the application has none.
+bool FillMenuBar(QMenuBar* qt_bar);
 void ReleaseMenuActions();
 
 // The tests' hooks, built in with SCOREWRIGHT_TESTING (the test builds) and defined in

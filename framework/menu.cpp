@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QShortcutEvent>
 #include <map>
 #include <memory>
@@ -201,7 +203,21 @@ void MenuItem::Choose() {
 }
 
 namespace internal {
-QAction* MenuAction(const Ref<MenuItem>& item) { return ActionFor(item); }
+bool FillMenuBar(QMenuBar* qt_bar) {
+  auto app = CheckedCast<Application>(_GetAppObject());
+  Ref<MenuBar> bar = app ? app->MenuBar() : nullptr;
+  if (!bar) return false;
+  for (std::int64_t i = 0; i < bar->Count(); ++i) {
+    Ref<MenuItem> menu_item = bar->Item(i);
+    QMenu* menu = qt_bar->addMenu(qt::ToQ(menu_item->Text()));
+    menu->setObjectName(qt::ToQ(menu_item->Name()));
+    menu->menuAction()->setVisible(menu_item->Visible());
+    for (std::int64_t j = 0; j < menu_item->Count(); ++j) {
+      menu->addAction(ActionFor(menu_item->Item(j)));
+    }
+  }
+  return true;
+}
 
 void ReleaseMenuActions() {
   for (auto& [item, action] : Actions()) delete action;

@@ -14,7 +14,6 @@
 #include "framework/internal.h"
 #include "framework/program_identity.h"
 #include "framework/qt_start_messages.h"
-#include "framework/window.h"
 
 namespace fw {
 
@@ -119,7 +118,7 @@ void _RunFrameworkInitialization(void (*late_startup)()) {
     // the application would wait for ever, so it quits with a failure code instead.
     ReportException(std::current_exception(), "late start-up");
     run->startup_failed = true;
-    if (OpenWindows().empty()) Quit(1);
+    if (!internal::AnyWindowOpen()) Quit(1);
   }
 }
 
@@ -180,7 +179,7 @@ void Quit(std::int32_t code) {
   if (run->quitting) return;
   run->quitting = true;
   run->exit_code = code;
-  for (const Ref<Window>& window : OpenWindows()) window->Close();
+  internal::CloseOpenWindows();
   run->quit_requested = true;
   if (run->loop_running) QCoreApplication::exit(code);
 }

@@ -67,6 +67,12 @@ void ForgetWindow(Window* window) {
   }
 }
 
+bool AnyWindowOpen() { return !OpenWindows().empty(); }
+
+void CloseOpenWindows() {
+  for (const Ref<Window>& window : OpenWindows()) window->Close();
+}
+
 void ReleaseClosedWindows() {
   auto closed = std::move(ClosedWindows());
   ClosedWindows().clear();
