@@ -66,9 +66,9 @@ UrlOpenerStart StartUrlOpener(const std::string& url, std::function<void()> fail
 void LetGoOfUrlOpeners();
 inline constexpr const char* kUrlOpenerName = "fw_url_opener";
 
-// menu.cpp: the Qt actions behind the menu bar, made for each run and shared by every window's bar.
-// The application's menu bar, its menus and their items, added to a window's empty Qt menu bar;
-// false, adding nothing, when the application has none.
+// menu.cpp: the application's menu bar, its menus and their items, added to a window's empty Qt
+// menu bar (false, adding nothing, when the application has none). The Qt actions behind the
+// items are made once per run and shared by every window's bar.
 bool FillMenuBar(QMenuBar* qt_bar);
 void ReleaseMenuActions();
 
