@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
-
 #include <cstdio>
 #include <cstring>
 
@@ -14,10 +13,9 @@
 namespace {
 
 int Show(QWidget& window) {
+  sw_bench::FirstFrame first_frame;
   window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  sw_bench::ReportExposed();
-  return 0;
+  return first_frame.Report(&window) ? 0 : 1;
 }
 
 }  // namespace

@@ -163,6 +163,7 @@ BENCHMARK(BM_Repaint)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAgg
 struct Launch {
   double seconds = 0;      // the probe's start to its "exposed" line
   double maxrss_mib = 0;   // the probe's ru_maxrss, from wait4 in the launcher
+  double frame_mib = 0;    // the probe's VmHWM at the end of its first painted frame
   double hwm_mib = 0;      // the probe's own VmHWM, for comparison
   double cpu_seconds = 0;  // the probe's user and system time to its exit, from wait4
   std::string error;
@@ -243,10 +244,13 @@ Launch LaunchOnce(const std::string& mode) {
   const double started_ns = NumberAfter(output, "spawned");
   result.seconds = exposed_at - started_ns * 1e-9;
   result.maxrss_mib = NumberAfter(output, "maxrss_kib") / 1024.0;
+  result.frame_mib = NumberAfter(output, "frame_kib") / 1024.0;
   result.hwm_mib = NumberAfter(output, "peak_kib") / 1024.0;
   result.cpu_seconds = NumberAfter(output, "cpu_us") * 1e-6;
   if (exposed_at < 0 || started_ns < 0) {
     result.error = mode + ": the probe never reported its window exposed";
+  } else if (result.frame_mib < 0) {
+    result.error = mode + ": the probe never reported its first frame";
   } else if (NumberAfter(output, "status") != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     result.error = mode + ": the probe did not exit with 0";
   }
@@ -309,7 +313,8 @@ void PrintLaunchFigure(const char* title, double Launch::*field, double scale, c
               "median", "max");
   for (const auto& mode : kModes) {
     const std::string label = mode + " (" + unit + ")";
-    PrintRow(label.c_str(), SpreadOf(values[mode]), "%10.1f");
+    PrintRow(label.c_str(), SpreadOf(values[mode]),
+             std::strcmp(unit, "MiB") == 0 ? "%10.2f" : "%10.1f");
   }
   PrintRow("program / floor", SpreadOf(program_floor), "%10.3f");
   PrintRow("program / bare", SpreadOf(program_bare), "%10.3f");
@@ -322,6 +327,7 @@ void PrintSummary() {
                 rounds.size());
     PrintLaunchFigure("start to first expose", &Launch::seconds, 1e3, "ms");
     PrintLaunchFigure("peak RSS (wait4)", &Launch::maxrss_mib, 1, "MiB");
+    PrintLaunchFigure("first frame (VmHWM)", &Launch::frame_mib, 1, "MiB");
     PrintLaunchFigure("peak RSS (VmHWM)", &Launch::hwm_mib, 1, "MiB");
     PrintLaunchFigure("CPU time to exit", &Launch::cpu_seconds, 1e3, "ms");
   }

@@ -1,7 +1,6 @@
 #include "framework/application.h"
 
 #include "framework/internal.h"
-#include "framework/menu.h"
 #include "framework/runtime.h"
 #include "framework/window.h"
 

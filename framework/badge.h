@@ -12,6 +12,13 @@ template <class T>
 class Badge {
   friend T;
   Badge() = default;
+
+ public:
+  // Neither copied nor moved: whoever receives a badge cannot hand it on to a third party.
+  Badge(const Badge&) = delete;
+  Badge(Badge&&) = delete;
+  Badge& operator=(const Badge&) = delete;
+  Badge& operator=(Badge&&) = delete;
 };
 
 namespace testing {

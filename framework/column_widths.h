@@ -1,6 +1,10 @@
 // The widths of a list's columns from its ColumnWidths text, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/column_widths.h is the framework's own header, not for program code"
+#endif
+
 #include <string_view>
 #include <vector>
 

@@ -60,9 +60,11 @@ bool IncrementDigits(std::string& digits) {
   return false;
 }
 
+// The most decimals that a mask may ask for.
+constexpr std::size_t kMostDecimals = 20;
+
 // The number of decimals asked for by a mask "-#", "-#.0", "-#.00", ..., or -1 for any other mask.
 int MaskDecimals(std::string_view mask) {
-  constexpr std::size_t kMostDecimals = 20;
   if (!mask.starts_with("-#")) return -1;
   mask.remove_prefix(2);
   if (mask.empty()) return 0;
@@ -73,14 +75,18 @@ int MaskDecimals(std::string_view mask) {
   return static_cast<int>(mask.size()) - 1;
 }
 
+// The most decimals that one multiplication decides: with more than a double's 15 significant
+// digits, only values under one half would keep the product below 2^52, and UnitsText's power of
+// ten must fit in 64 bits.
+constexpr int kMostMultipliedDecimals = std::numeric_limits<double>::digits10;
+
 // The value times 10^decimals, rounded half away from zero, when one multiplication decides it:
-// the product is off by at most half a unit in its last place, so while its fraction keeps more
-// than that distance from one half, the exact value rounds the same way (near an integer, both
-// round to it). Nothing when the value is too large for it or lies near a tie; the exact path
-// decides those.
+// the product is off by at most half a unit in its last place, so while its fraction stays two
+// units (four times that error) or more from one half, the exact value rounds the same way (near
+// an integer, both round to it). Nothing when the value is too large for it or lies near a tie;
+// the exact path decides those.
 std::optional<std::uint64_t> ScaledByOneMultiplication(double magnitude, int decimals) {
-  constexpr int kMostDecimals = 15;
-  if (decimals > kMostDecimals) return std::nullopt;
+  if (decimals > kMostMultipliedDecimals) return std::nullopt;
   double power = 1;
   for (int i = 0; i < decimals; ++i) power *= 10;  // exact up to 10^22
   const double scaled = magnitude * power;

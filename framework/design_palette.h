@@ -1,6 +1,10 @@
 // The ground of a designed window on the desktop's colour scheme, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/design_palette.h is the framework's own header, not for program code"
+#endif
+
 #include <QPalette>
 
 namespace fw::internal {

@@ -4,9 +4,10 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <cstdio>
-#include <iostream>
+#include <string>
 
 #include "framework/internal.h"
+#include "framework/program_identity.h"
 
 namespace fw {
 
@@ -37,18 +38,23 @@ void ReportException(std::exception_ptr exception, std::string_view context) {
   try {
     std::string text = DescribeException(exception);
     internal::RecordReport(text);
-    std::cerr << "Scorewright: " << context << ": " << text << std::endl;
+    // One write for the whole line. C's stdio rather than iostreams: <iostream> alone costs every
+    // start a third of a MiB for its static set-up.
+    std::string line = kProgramIdentity.name;
+    line += ": ";
+    line.append(context).append(": ").append(text).append("\n");
+    std::fwrite(line.data(), 1, line.size(), stderr);
     // One box at a time: a handler that fails at every paint must not bury the windows in boxes.
     static QPointer<QMessageBox> shown;
     if (internal::EventLoopRunning() && !shown) {
       shown =
-          new QMessageBox(QMessageBox::Warning, QStringLiteral("Scorewright"),
+          new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kProgramIdentity.name),
                           QString::fromStdString("An error occurred: " + text), QMessageBox::Ok);
       shown->setAttribute(Qt::WA_DeleteOnClose);
       shown->open();
     }
   } catch (...) {
-    std::fputs("Scorewright: an error occurred while reporting an error\n", stderr);
+    std::fprintf(stderr, "%s: an error occurred while reporting an error\n", kProgramIdentity.name);
   }
 }
 

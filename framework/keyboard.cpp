@@ -132,13 +132,13 @@ int CodeFor(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 // Which keys are held: written on the UI thread by the tracker, readable from any thread.
-std::array<std::atomic<bool>, kCodeCount>& Held() {
+std::array<std::atomic<bool>, kCodeCount>& HeldKeys() {
   static std::array<std::atomic<bool>, kCodeCount> held{};
   return held;
 }
 
 void ForgetAll() {
-  for (auto& key : Held()) key.store(false, std::memory_order_relaxed);
+  for (auto& key : HeldKeys()) key.store(false, std::memory_order_relaxed);
 }
 
 // Watches every key event of the application. A press marks its key held and a release clears
@@ -156,7 +156,7 @@ class KeyTracker : public QObject {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int code = CodeFor(key->key(), key->modifiers());
         if (code < 0) break;
-        Held()[static_cast<std::size_t>(code)].store(true, std::memory_order_relaxed);
+        HeldKeys()[static_cast<std::size_t>(code)].store(true, std::memory_order_relaxed);
         if (key->nativeScanCode() != 0) by_scan_code_[key->nativeScanCode()] = code;
         break;
       }
@@ -169,7 +169,7 @@ class KeyTracker : public QObject {
           code = it->second;
           by_scan_code_.erase(it);
         }
-        if (code >= 0) Held()[static_cast<std::size_t>(code)].store(false, std::memory_order_relaxed);
+        if (code >= 0) HeldKeys()[static_cast<std::size_t>(code)].store(false, std::memory_order_relaxed);
         break;
       }
       case QEvent::ApplicationStateChange:
@@ -201,7 +201,7 @@ QPointer<KeyTracker> tracker;
 
 bool _Keyboard::AsyncKeyDown(std::int64_t code) const {
   if (code < 0 || code >= kCodeCount) return false;
-  return Held()[static_cast<std::size_t>(code)].load(std::memory_order_relaxed);
+  return HeldKeys()[static_cast<std::size_t>(code)].load(std::memory_order_relaxed);
 }
 
 Ref<_Keyboard> Keyboard() {

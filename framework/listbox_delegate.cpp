@@ -148,7 +148,9 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   link->store = [delegate = QPointer<CellDelegate>(const_cast<CellDelegate*>(this))] {
     if (delegate) delegate->StoreEditorText();
   };
-  active_text_ = New<TextEdit>(Badge<CellDelegate>(), std::move(link));
+  // Made here, where the badge is: a badge is never handed on, not even by New.
+  active_text_ = Ref<TextEdit>(
+      std::shared_ptr<TextEdit>(new TextEdit(Badge<CellDelegate>(), std::move(link))));
   connect(editor, &QLineEdit::textEdited, this,
           [this, editor](const QString& text) { OnTextEdited(editor, text); });
   return editor;

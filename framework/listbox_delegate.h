@@ -1,6 +1,10 @@
 // The painting and the cell editing of a Listbox, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/listbox_delegate.h is the framework's own header, not for program code"
+#endif
+
 #include <QLineEdit>
 #include <QModelIndex>
 #include <QPersistentModelIndex>

@@ -1,6 +1,10 @@
 // The cells behind a Listbox, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/listbox_model.h is the framework's own header, not for program code"
+#endif
+
 #include <QAbstractTableModel>
 #include <QPersistentModelIndex>
 #include <QString>

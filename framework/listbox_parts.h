@@ -1,6 +1,10 @@
 // What a Listbox holds of Qt, for the Listbox's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/listbox_parts.h is the framework's own header, not for program code"
+#endif
+
 #include <QPointer>
 
 #include "framework/listbox.h"

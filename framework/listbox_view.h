@@ -1,6 +1,10 @@
 // The table view of a Listbox, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/listbox_view.h is the framework's own header, not for program code"
+#endif
+
 #include <QPoint>
 #include <QString>
 #include <QTableView>

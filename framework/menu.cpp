@@ -5,8 +5,11 @@
 #include <QEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QShortcutEvent>
 #include <map>
+#include <memory>
 
 #include "framework/application.h"
 #include "framework/internal.h"
@@ -18,9 +21,11 @@ namespace fw {
 namespace {
 
 // The Qt action of each item, made once per run and shared by the menu bars of all windows, so
-// that one application-wide shortcut fires from every window.
-std::map<const MenuItem*, QAction*>& Actions() {
-  static std::map<const MenuItem*, QAction*> actions;
+// that one application-wide shortcut fires from every window. Items are told apart by their
+// ownership, not by their address: an item made where a gone one lay gets an action of its own.
+using ActionMap = std::map<std::weak_ptr<const MenuItem>, QAction*, std::owner_less<>>;
+ActionMap& Actions() {
+  static ActionMap actions;
   return actions;
 }
 
@@ -63,7 +68,7 @@ class MenuAction : public QAction {
 
 QAction* ActionFor(const Ref<MenuItem>& item) {
   auto& actions = Actions();
-  auto it = actions.find(item.get());
+  auto it = actions.find(item.shared());
   if (it != actions.end()) return it->second;
   auto* action = new MenuAction(internal::QtApplication());
   action->setObjectName(qt::ToQ(item->Name()));
@@ -91,17 +96,8 @@ QAction* ActionFor(const Ref<MenuItem>& item) {
       if (auto object = weak.lock()) std::static_pointer_cast<MenuItem>(object)->Choose();
     });
   });
-  actions.emplace(item.get(), action);
+  actions.emplace(item.shared(), action);
   return action;
-}
-
-// The desktop's active window, else the front-most open one.
-Window* FrontWindow(Badge<MenuItem> badge) {
-  const std::vector<Ref<Window>> open = OpenWindows();
-  for (const Ref<Window>& window : open) {
-    if (window->IsActiveWindow(badge)) return window.get();
-  }
-  return open.empty() ? nullptr : open.front().get();
 }
 
 // The standard Edit items act on the focused text editor, as the platform's own do.
@@ -180,7 +176,15 @@ Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
 void MenuItem::Choose() {
   CheckUIThread();
   TracePoint("MenuItem.Choose:", name_);
-  if (Window* front = FrontWindow(Badge<MenuItem>())) {
+  // The desktop's active window, else the front-most open one.
+  const auto front_window = []() -> Window* {
+    const std::vector<Ref<Window>> open = OpenWindows();
+    for (const Ref<Window>& window : open) {
+      if (window->IsActiveWindow(Badge<MenuItem>())) return window.get();
+    }
+    return open.empty() ? nullptr : open.front().get();
+  };
+  if (Window* front = front_window()) {
     if (const MenuHandler* handler = front->MenuHandlerFor(name_)) {
       if ((*handler)()) return;
     }
@@ -199,7 +203,21 @@ void MenuItem::Choose() {
 }
 
 namespace internal {
-QAction* MenuAction(const Ref<MenuItem>& item) { return ActionFor(item); }
+bool FillMenuBar(QMenuBar* qt_bar) {
+  auto app = CheckedCast<Application>(_GetAppObject());
+  Ref<MenuBar> bar = app ? app->MenuBar() : nullptr;
+  if (!bar) return false;
+  for (std::int64_t i = 0; i < bar->Count(); ++i) {
+    Ref<MenuItem> menu_item = bar->Item(i);
+    QMenu* menu = qt_bar->addMenu(qt::ToQ(menu_item->Text()));
+    menu->setObjectName(qt::ToQ(menu_item->Name()));
+    menu->menuAction()->setVisible(menu_item->Visible());
+    for (std::int64_t j = 0; j < menu_item->Count(); ++j) {
+      menu->addAction(ActionFor(menu_item->Item(j)));
+    }
+  }
+  return true;
+}
 
 void ReleaseMenuActions() {
   for (auto& [item, action] : Actions()) delete action;

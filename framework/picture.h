@@ -1,6 +1,6 @@
 // Pictures, loaded from the application's resources by name: "<name>.png" in the resource
 // folders, searched in order: those a test set, else the executable's own folder (as built), then
-// ../share/scorewright from there (as installed).
+// ../share/<program file name> from there (as installed).
 #pragma once
 
 #include <cstdint>

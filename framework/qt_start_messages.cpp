@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/program_identity.h"
+
 namespace fw::internal {
 
 namespace {
@@ -20,6 +22,7 @@ struct Message {
   QString text;
 };
 
+// The messages held back, and the handler that they go to afterwards.
 struct State {
   std::mutex mutex;
   bool holding = false;
@@ -27,7 +30,7 @@ struct State {
   std::vector<Message> messages;
 };
 
-State& Held() {
+State& HeldMessages() {
   static State state;
   return state;
 }
@@ -49,7 +52,8 @@ void Replay(QtMessageHandler handler, const std::vector<Message>& messages) {
     const char* value = std::getenv(variable);
     if (value && *value) where += std::string(", ") + variable + "=" + value;
   }
-  std::fprintf(stderr, "Scorewright: no graphical display could be opened (%s)\n", where.c_str());
+  std::fprintf(stderr, "%s: no graphical display could be opened (%s)\n", kProgramIdentity.name,
+               where.c_str());
   std::fflush(stdout);
   std::fflush(stderr);
   // Qt is half-way through its constructor: no destructor or exit handler may run now.
@@ -66,15 +70,15 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
-    std::lock_guard lock(Held().mutex);
-    previous = Held().previous;
-    if (!Held().holding) {
+    std::lock_guard lock(HeldMessages().mutex);
+    previous = HeldMessages().previous;
+    if (!HeldMessages().holding) {
       // Another thread's message that reached this handler as the holder went away.
       messages.push_back(std::move(message));
     } else {
-      Held().messages.push_back(std::move(message));
+      HeldMessages().messages.push_back(std::move(message));
       if (type != QtFatalMsg) return;
-      messages.swap(Held().messages);
+      messages.swap(HeldMessages().messages);
     }
   }
   // Any other fatal message ends the process as Qt means it to, with everything said before it.
@@ -84,22 +88,22 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 }  // namespace
 
 QtStartMessages::QtStartMessages() {
-  std::lock_guard lock(Held().mutex);
-  Held().previous = qInstallMessageHandler(&Hold);
-  Held().holding = true;
+  std::lock_guard lock(HeldMessages().mutex);
+  HeldMessages().previous = qInstallMessageHandler(&Hold);
+  HeldMessages().holding = true;
 }
 
 // The previous handler goes back first: a message from another thread after that never reaches
 // the holder. One that reached it already is either taken here or passed on by the holder itself.
 QtStartMessages::~QtStartMessages() {
-  qInstallMessageHandler(Held().previous);
+  qInstallMessageHandler(HeldMessages().previous);
   std::vector<Message> messages;
   QtMessageHandler previous;
   {
-    std::lock_guard lock(Held().mutex);
-    Held().holding = false;
-    messages.swap(Held().messages);
-    previous = Held().previous;
+    std::lock_guard lock(HeldMessages().mutex);
+    HeldMessages().holding = false;
+    messages.swap(HeldMessages().messages);
+    previous = HeldMessages().previous;
   }
   Replay(previous, messages);
 }

@@ -1,6 +1,10 @@
 // Qt's messages while a run's QApplication is being made, for runtime.cpp.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/qt_start_messages.h is the framework's own header, not for program code"
+#endif
+
 namespace fw::internal {
 
 // Started where no display can be opened, Qt's QApplication constructor ends the process itself

@@ -1,6 +1,10 @@
 // Conversions between the framework's values and Qt's, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/qt_support.h is the framework's own header, not for program code"
+#endif
+
 #include <QColor>
 #include <QString>
 #include <string>

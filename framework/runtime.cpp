@@ -5,15 +5,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "framework/application.h"
 #include "framework/internal.h"
+#include "framework/program_identity.h"
 #include "framework/qt_start_messages.h"
-#include "framework/testing.h"
-#include "framework/window.h"
 
 namespace fw {
 
@@ -45,14 +45,15 @@ void RuntimeInit() {
     TracePoint("RuntimeInit");
     FaultPoint("RuntimeInit");
     static int argc = 1;
-    static char name[] = "scorewright";
-    static char* argv[] = {name, nullptr};
+    // Qt keeps argc and argv for the application's life; the file name is the process's name.
+    static std::string file_name = kProgramIdentity.file_name;
+    static char* argv[] = {file_name.data(), nullptr};
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     {
       const internal::QtStartMessages held;
       run->qt = std::make_unique<QApplication>(argc, argv);
     }
-    QApplication::setApplicationName("Scorewright");
+    QApplication::setApplicationName(QString::fromUtf8(kProgramIdentity.name));
     QApplication::setQuitOnLastWindowClosed(false);
     internal::InstallKeyTracker();
     internal::ApplyApplicationIcon();
@@ -117,7 +118,7 @@ void _RunFrameworkInitialization(void (*late_startup)()) {
     // the application would wait for ever, so it quits with a failure code instead.
     ReportException(std::current_exception(), "late start-up");
     run->startup_failed = true;
-    if (OpenWindows().empty()) Quit(1);
+    if (!internal::AnyWindowOpen()) Quit(1);
   }
 }
 
@@ -178,7 +179,7 @@ void Quit(std::int32_t code) {
   if (run->quitting) return;
   run->quitting = true;
   run->exit_code = code;
-  for (const Ref<Window>& window : OpenWindows()) window->Close();
+  internal::CloseOpenWindows();
   run->quit_requested = true;
   if (run->loop_running) QCoreApplication::exit(code);
 }
@@ -195,10 +196,7 @@ void CheckUIThread() {
 namespace internal {
 QApplication* QtApplication() { return run ? run->qt.get() : nullptr; }
 bool EventLoopRunning() { return run && run->qt && run->loop_running; }
-}  // namespace internal
-
-namespace testing {
 double FrameworkVersion() { return run ? run->framework_version : 0; }
-}  // namespace testing
+}  // namespace internal
 
 }  // namespace fw

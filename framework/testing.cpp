@@ -1,11 +1,16 @@
+// The tests' hooks into the framework, in the test builds alone (SCOREWRIGHT_TESTING).
 #include "framework/testing.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <utility>
 
 #include "framework/exceptions.h"
 #include "framework/internal.h"
+#include "framework/qt_support.h"
 
 namespace fw {
 
@@ -17,6 +22,9 @@ struct TestHooks {
   std::function<void()> on_loop_started;
   std::mutex reports_mutex;  // a handler on another thread may report too
   std::vector<std::string> reports;
+  std::function<void(const std::string&)> url_interceptor;
+  std::optional<std::vector<std::string>> resource_folders;
+  std::optional<std::chrono::milliseconds> url_opener_grace;
 };
 
 TestHooks& Hooks() {
@@ -64,6 +72,20 @@ std::function<void()> TakeEventLoopStartedHook() {
   return std::exchange(Hooks().on_loop_started, nullptr);
 }
 
+bool InterceptUrl(const std::string& url) {
+  if (!Hooks().url_interceptor) return false;
+  Hooks().url_interceptor(url);
+  return true;
+}
+
+std::chrono::milliseconds UrlOpenerGrace(std::chrono::milliseconds usual) {
+  return Hooks().url_opener_grace.value_or(usual);
+}
+
+const std::vector<std::string>* TestResourceFolders() {
+  return Hooks().resource_folders ? &*Hooks().resource_folders : nullptr;
+}
+
 }  // namespace internal
 
 namespace testing {
@@ -97,6 +119,42 @@ std::vector<std::string> ReportsSince(std::size_t mark) {
   if (mark >= reports.size()) return {};
   return {reports.begin() + static_cast<std::ptrdiff_t>(mark), reports.end()};
 }
+
+void InterceptUrls(std::function<void(const std::string&)> interceptor) {
+  Hooks().url_interceptor = std::move(interceptor);
+}
+
+void StopInterceptingUrls() { Hooks().url_interceptor = nullptr; }
+
+void SetUrlOpenerGrace(std::chrono::milliseconds grace) { Hooks().url_opener_grace = grace; }
+
+void ResetUrlOpenerGrace() { Hooks().url_opener_grace.reset(); }
+
+int UrlOpenersWatched() {
+  if (!QCoreApplication::instance()) return 0;
+  return static_cast<int>(QCoreApplication::instance()
+                              ->findChildren<QObject*>(QLatin1String(internal::kUrlOpenerName),
+                                                       Qt::FindDirectChildrenOnly)
+                              .size());
+}
+
+std::vector<std::string> OpenMessageBoxTexts() {
+  std::vector<std::string> texts;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+      texts.push_back(qt::FromQ(box->text()));
+    }
+  }
+  return texts;
+}
+
+void SetResourceFolders(std::vector<std::string> folders) {
+  Hooks().resource_folders = std::move(folders);
+}
+
+void ResetResourceFolders() { Hooks().resource_folders.reset(); }
+
+double FrameworkVersion() { return internal::FrameworkVersion(); }
 
 }  // namespace testing
 

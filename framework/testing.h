@@ -8,6 +8,10 @@
 // call of _RuntimeRun raise a RuntimeException, as a real failure there would.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/testing.h is for the tests, not for program code"
+#endif
+
 #include <chrono>
 #include <cstddef>
 #include <functional>

@@ -1,6 +1,10 @@
 // The lines of a design's multi-line text value, for the framework's own files.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/text_lines.h is the framework's own header, not for program code"
+#endif
+
 #include <string>
 #include <string_view>
 #include <vector>

@@ -8,7 +8,6 @@
 #include "framework/control.h"
 #include "framework/design_palette.h"
 #include "framework/internal.h"
-#include "framework/menu.h"
 #include "framework/qt_support.h"
 #include "framework/window_widget.h"
 
@@ -49,7 +48,7 @@ Window::~Window() {
 void Window::Constructor() {
   CheckUIThread();
   FaultPoint("Window.Constructor");
-  TracePoint("Window.Constructor:", ClassName());
+  TracePoint("Window.Constructor:", *this);
   description_ = DescriptionOf(typeid(*this));
   widget_ = std::make_unique<internal::WindowWidget>(this);
   ApplyWindowFlags();
@@ -316,24 +315,7 @@ void Window::InstallMenuBar() {
   if (!widget_) return;
   QMenuBar* qt_bar = widget_->menuBar();
   qt_bar->clear();
-  Ref<Object> app_object = _GetAppObject();
-  auto app = CheckedCast<Application>(app_object);
-  Ref<MenuBar> bar = app ? app->MenuBar() : nullptr;
-  if (!menu_bar_visible_ || !bar) {
-    qt_bar->hide();
-    ApplySizeLimits();
-    return;
-  }
-  for (std::int64_t i = 0; i < bar->Count(); ++i) {
-    Ref<MenuItem> menu_item = bar->Item(i);
-    QMenu* menu = qt_bar->addMenu(qt::ToQ(menu_item->Text()));
-    menu->setObjectName(qt::ToQ(menu_item->Name()));
-    menu->menuAction()->setVisible(menu_item->Visible());
-    for (std::int64_t j = 0; j < menu_item->Count(); ++j) {
-      menu->addAction(internal::MenuAction(menu_item->Item(j)));
-    }
-  }
-  qt_bar->show();
+  qt_bar->setVisible(menu_bar_visible_ && internal::FillMenuBar(qt_bar));
   ApplySizeLimits();
 }
 

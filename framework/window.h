@@ -19,9 +19,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "framework/application.h"
 #include "framework/badge.h"
 #include "framework/control.h"
+#include "framework/menu_handler_table.h"
 #include "framework/runtime.h"
 #include "framework/value.h"
 
@@ -29,6 +29,7 @@ class QWidget;
 
 namespace fw {
 
+class Application;
 class Label;
 class MenuItem;
 class RectControl;

@@ -12,17 +12,17 @@ namespace fw {
 
 namespace {
 
-std::vector<Ref<Window>>& Held() {
+std::vector<Ref<Window>>& HeldWindows() {
   static std::vector<Ref<Window>> held;
   return held;
 }
-std::vector<Ref<Window>>& Closed() {
+std::vector<Ref<Window>>& ClosedWindows() {
   static std::vector<Ref<Window>> closed;
   return closed;
 }
 
 std::vector<Ref<Window>>::iterator Find(Window* window) {
-  auto& held = Held();
+  auto& held = HeldWindows();
   return std::find_if(held.begin(), held.end(), [&](const auto& w) { return w.get() == window; });
 }
 
@@ -30,7 +30,7 @@ std::vector<Ref<Window>>::iterator Find(Window* window) {
 
 Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
   FaultPoint("_GetImplicitWindow");
-  for (const Ref<Window>& window : Held()) {
+  for (const Ref<Window>& window : HeldWindows()) {
     if (window->IsOpen() && window->IsImplicitInstance() && window->Description() &&
         window->Description()->qualified_name == qualified_name) {
       return window;
@@ -41,7 +41,7 @@ Ref<Window> _GetImplicitWindow(const std::string& qualified_name) {
 
 std::vector<Ref<Window>> OpenWindows() {
   std::vector<Ref<Window>> result;
-  for (const auto& window : Held()) {
+  for (const auto& window : HeldWindows()) {
     if (window->IsOpen()) result.push_back(window);
   }
   return result;
@@ -49,33 +49,39 @@ std::vector<Ref<Window>> OpenWindows() {
 
 namespace internal {
 
-void HoldWindow(const Ref<Window>& window) { Held().insert(Held().begin(), window); }
+void HoldWindow(const Ref<Window>& window) { HeldWindows().insert(HeldWindows().begin(), window); }
 
 void BringWindowToFront(Window* window) {
   auto it = Find(window);
-  if (it != Held().end()) std::rotate(Held().begin(), it, it + 1);
+  if (it != HeldWindows().end()) std::rotate(HeldWindows().begin(), it, it + 1);
 }
 
 void ForgetWindow(Window* window) {
   auto it = Find(window);
-  if (it == Held().end()) return;
-  Closed().push_back(*it);
-  Held().erase(it);
+  if (it == HeldWindows().end()) return;
+  ClosedWindows().push_back(*it);
+  HeldWindows().erase(it);
   if (auto* app = QtApplication()) {
     QMetaObject::invokeMethod(
         app, [] { ReleaseClosedWindows(); }, Qt::QueuedConnection);
   }
 }
 
+bool AnyWindowOpen() { return !OpenWindows().empty(); }
+
+void CloseOpenWindows() {
+  for (const Ref<Window>& window : OpenWindows()) window->Close();
+}
+
 void ReleaseClosedWindows() {
-  auto closed = std::move(Closed());
-  Closed().clear();
+  auto closed = std::move(ClosedWindows());
+  ClosedWindows().clear();
   closed.clear();
 }
 
 void ReleaseAllWindows() {
-  auto held = std::move(Held());
-  Held().clear();
+  auto held = std::move(HeldWindows());
+  HeldWindows().clear();
   held.clear();
   ReleaseClosedWindows();
 }

@@ -2,6 +2,10 @@
 // bar, and the content area in it where the controls lie.
 #pragma once
 
+#ifndef SCOREWRIGHT_FRAMEWORK_INTERNALS
+#error "framework/window_widget.h is the framework's own header, not for program code"
+#endif
+
 #include <QMainWindow>
 #include <QWidget>
 

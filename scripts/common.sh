@@ -29,8 +29,28 @@ configure_and_build() {  # build-dir, then extra cmake arguments
   cmake --build "$dir" --parallel "$(nproc)"
 }
 
+# The program as run.sh launches it and as it is installed: no tests, none of the tests' hooks.
+build_program() {
+  configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+    -DSCOREWRIGHT_TESTING=OFF
+}
+
+# Fails when the executable holds anything of the tests' hooks: fw::testing, a fault or trace
+# point, the list of reports, the URL interceptor or the resource folders a test sets.
+check_no_test_hooks() {  # executable
+  local found
+  found="$(nm -C "$1" | grep -E 'fw::testing::|fw::internal::(faults_armed|tracing|HitFaultPoint|RecordTracePoint|RecordReport|TakeEventLoopStartedHook|InterceptUrl|TestResourceFolders)' || true)"
+  if [ -n "$found" ]; then
+    echo "$1 holds the tests' hooks:" >&2
+    echo "$found" | head -20 >&2
+    return 1
+  fi
+  echo "$1 holds none of the tests' hooks"
+}
+
 # The sanitizer build, for its tests and for running the program on a display.
-SANITIZE_CONFIGURATION=(-DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DSCOREWRIGHT_SANITIZE=ON)
+SANITIZE_CONFIGURATION=(-DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DSCOREWRIGHT_TESTING=ON
+  -DSCOREWRIGHT_SANITIZE=ON)
 
 export_sanitizer_options() {
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$ROOT/tests/asan.supp"

@@ -9,5 +9,5 @@ if [ "${1:-}" = "--sanitize" ]; then
   export_sanitizer_options
   exec "$ROOT/build-sanitize/scorewright"
 fi
-configure_and_build "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+build_program
 exec "$ROOT/build/scorewright"

@@ -83,6 +83,11 @@ static_assert(!std::is_default_constructible_v<fw::Badge<fw::RectControl>>);
 static_assert(!std::is_default_constructible_v<fw::Badge<fw::Application>>);
 static_assert(!std::is_default_constructible_v<fw::Badge<fw::MenuItem>>);
 static_assert(!std::is_default_constructible_v<fw::Badge<fw::Graphics>>);
+// Nor can a badge be handed on by whoever received one.
+static_assert(!std::is_copy_constructible_v<fw::Badge<fw::Label>> &&
+              !std::is_move_constructible_v<fw::Badge<fw::Label>>);
+static_assert(!std::is_copy_assignable_v<fw::Badge<fw::Label>> &&
+              !std::is_move_assignable_v<fw::Badge<fw::Label>>);
 
 template <class W>
 concept HandlesWindowInternals = requires(W& w) {

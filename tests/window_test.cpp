@@ -8,15 +8,19 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <new>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "framework/application.h"
 #include "framework/label.h"
 #include "framework/menu.h"
 #include "framework/pushbutton.h"
@@ -344,6 +348,42 @@ TEST(Window, AControlHeldPastItsWindowIsHarmless) {
   EXPECT_EQ(WidgetOf(*label), nullptr);
   label->SetText("still here");
   EXPECT_EQ(label->Text(), "still here");
+}
+
+TEST(Window, AMenuItemMadeWhereAGoneOneLayShowsItsOwnText) {
+  sw_test::RuntimeScope scope;
+  auto app = fw::New<fw::Application>();
+  fw::_RuntimeRegisterAppObject(app);
+  auto window = fw::New<Plain>();
+  window->Constructor();
+  // Each bar's one item is made in the same place, so the second item has the first one's address.
+  alignas(fw::MenuItem) unsigned char place[sizeof(fw::MenuItem)];
+  auto bar_with_item = [&place](const std::string& text) {
+    fw::Ref<fw::MenuItem> item(std::shared_ptr<fw::MenuItem>(
+        new (place) fw::MenuItem, [](fw::MenuItem* gone) { gone->~MenuItem(); }));
+    item->SetName("Item");
+    item->SetText(text);
+    auto menu = fw::New<fw::MenuItem>();
+    menu->SetName("Menu");
+    menu->SetText("Menu");
+    menu->Append(item);
+    auto bar = fw::New<fw::MenuBar>();
+    bar->Append(menu);
+    return bar;
+  };
+  auto shown_item = [&window] {
+    const QList<QAction*> menus = QtWindowOf(*window)->menuBar()->actions();
+    if (menus.size() != 1 || !menus.front()->menu()) return std::string();
+    const QList<QAction*> items = menus.front()->menu()->actions();
+    return items.size() == 1 ? items.front()->text().toStdString() : std::string();
+  };
+
+  app->SetMenuBar(bar_with_item("First"));
+  ASSERT_EQ(shown_item(), "First");
+  app->SetMenuBar(nullptr);  // the first bar and its item go
+  app->SetMenuBar(bar_with_item("Second"));
+
+  EXPECT_EQ(shown_item(), "Second");
 }
 
 TEST(Window, UserInterfaceCallsFromAnotherThreadAreRefused) {
